@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: a normal build with warnings
+# as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Window tests run on
+# Qt's offscreen platform, so no display is needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+jobs="$(nproc)"
+
+run_suite() {
+  local dir="$1"
+  shift
+  cmake -S . -B "$dir" -DTVK_WARNINGS_AS_ERRORS=ON "$@"
+  cmake --build "$dir" -j"$jobs"
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 120
+}
+
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
+  run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTVK_SANITIZE=ON -DTVK_BUILD_BENCHMARKS=OFF

@@ -1,0 +1,71 @@
+#include "app/alertwindow.h"
+
+#include "data/module1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+class ModalAlertWindow final : public Module1::AlertWindow {
+  public:
+    void showModal() override {
+        warning window;
+        window.exec();
+    }
+};
+
+} // namespace
+
+warning::warning()
+    : st1_(new QLabel("Label:", this)), pb1_(new QPushButton("Untitled", this)),
+      pushButton2_(new QPushButton("Cancel", this)) {
+    setWindowTitle("Alert");
+    setFixedSize(295, 78);
+    setFont(QFont("Times", 12));
+
+    QFont bold("Times", 12);
+    bold.setBold(true);
+    st1_->setFont(bold);
+    st1_->setGeometry(4, 6, 287, 38);
+    st1_->setAlignment(Qt::AlignCenter);
+    st1_->setWordWrap(true);
+
+    pb1_->setObjectName("pb1");
+    pb1_->setGeometry(186, 47, 69, 20);
+    pb1_->setDefault(true);
+    pb1_->setAutoDefault(true);
+    pushButton2_->setObjectName("PushButton2");
+    pushButton2_->setGeometry(47, 47, 69, 20);
+    pushButton2_->setAutoDefault(false);
+
+    connect(pb1_, &QPushButton::clicked, this, &warning::pb1_Action);
+    connect(pushButton2_, &QPushButton::clicked, this, &warning::PushButton2_Action);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    Event_Open();
+}
+
+void warning::Event_Open() {
+    st1_->setText(QString::fromStdString(Module1::message));
+    pb1_->setText(QString::fromStdString(Module1::button));
+}
+
+void warning::pb1_Action() {
+    Module1::confirmed = true;
+    accept();
+}
+
+void warning::PushButton2_Action() {
+    Module1::confirmed = false;
+    reject();
+}
+
+Module1::AlertWindow& alertWindow() {
+    static ModalAlertWindow window;
+    return window;
+}

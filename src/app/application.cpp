@@ -1,0 +1,90 @@
+#include "app/application.h"
+
+#include "app/alertwindow.h"
+#include "app/menubar.h"
+#include "app/quit.h"
+#include "app/splashwindow.h"
+#include "data/datawindow.h"
+#include "data/module1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QSessionManager>
+#include <QTimer>
+
+namespace {
+App* theApp = nullptr;
+}
+
+App::App() {
+    theApp = this;
+    Module1::setAlertWindow(&alertWindow());
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &App::commitData);
+}
+
+App::~App() {
+    Module1::setAlertWindow(nullptr);
+    theApp = nullptr;
+}
+
+App& App::instance() {
+    return *theApp;
+}
+
+void App::start() {
+    Window1& dataWindow = Window1::instance();
+    menuBar_ = buildMenuBar(&dataWindow);
+    dataWindow.setMenuBar(menuBar_);
+    ApplicationAddMenuHandlers();
+    connect(&dataWindow, &Window1::closeRequested, this, &App::FileQuit_Action);
+    dataWindow.show();
+    // Open comes once the event loop runs, after the Data Window was built, so the data and the
+    // output both start out saved.
+    QTimer::singleShot(0, this, &App::Event_Open);
+}
+
+QMenuBar& App::menuBar() const {
+    return *menuBar_;
+}
+
+void App::addMenuHandler(const QString& itemName, std::function<bool()> action) {
+    if (QAction* item = menuItem(*menuBar_, itemName)) {
+        connect(item, &QAction::triggered, this, [action = std::move(action)] { action(); });
+    }
+}
+
+void App::ApplicationAddMenuHandlers() {
+    addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
+    addMenuHandler("FileQuit", [this] { return FileQuit_Action(); });
+}
+
+void App::Event_Open() {
+    showSplashWindow();
+    Module1::cps = "\n";
+    Module1::datasaved = true;
+    Module1::outputsaved = true;
+}
+
+bool App::FileQuit_Action() {
+    if (Module1::confirmQuit()) {
+        emit quitting();
+    }
+    return true;
+}
+
+bool App::AppleAbout_Action() {
+    showSplashWindow();
+    return false;
+}
+
+void App::commitData(QSessionManager& manager) {
+    // The desktop session is ending: the same questions as Quit, when the desktop lets us ask.
+    if (manager.allowsInteraction()) {
+        const bool mayEnd = Module1::confirmQuit();
+        manager.release();
+        if (!mayEnd) {
+            manager.cancel();
+        }
+    }
+}

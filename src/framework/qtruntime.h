@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The parts of the runtime that need Qt: the event-loop yield, the Control-key poll and the plain
+// message box.
+namespace framework {
+
+// Installs the throttled yield and the cached Control-key poll behind the core's hooks.
+void installQtRuntime();
+
+// A plain modal message with one OK button.
+void MsgBox(const QString& text, QWidget* parent = nullptr);
+
+void Beep();
+
+} // namespace framework
