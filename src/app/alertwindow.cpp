@@ -1,6 +1,7 @@
 #include "app/alertwindow.h"
 
 #include "data/module1.h"
+#include "framework/layoutfont.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,11 +25,8 @@ warning::warning()
       pushButton2_(new QPushButton("Cancel", this)) {
     setWindowTitle("Alert");
     setFixedSize(295, 78);
-    setFont(QFont("Times", 12));
-
-    QFont bold("Times", 12);
-    bold.setBold(true);
-    st1_->setFont(bold);
+    setFont(framework::layoutFont("Times", 12));
+    st1_->setFont(framework::layoutFont("Times", 12, true));
     st1_->setGeometry(4, 6, 287, 38);
     st1_->setAlignment(Qt::AlignCenter);
     st1_->setWordWrap(true);

@@ -61,7 +61,7 @@ void App::ApplicationAddMenuHandlers() {
 
 void App::Event_Open() {
     showSplashWindow();
-    Module1::cps = "\n";
+    Module1::cps.assign(1, '\n');
     Module1::datasaved = true;
     Module1::outputsaved = true;
 }

@@ -1,5 +1,7 @@
 #include "app/splashwindow.h"
 
+#include "framework/layoutfont.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -67,9 +69,7 @@ void drawSeriesSketch(QPainter& painter, const QRectF& area) {
         painter.drawEllipse(pointAt(i), 3.0, 3.0);
     }
 
-    QFont label("Times", 11);
-    label.setBold(true);
-    painter.setFont(label);
+    painter.setFont(framework::layoutFont("Times", 14, true));
     painter.setPen(QColor(60, 60, 60));
     painter.drawText(QRectF(area.left(), area.top() - 18, divider - area.left(), 16),
                      Qt::AlignCenter, "A");
@@ -87,20 +87,18 @@ QPixmap drawSplashPicture() {
     background.setColorAt(1, QColor(215, 225, 245));
     painter.fillRect(picture.rect(), background);
 
-    QFont title("Times", 40);
-    title.setBold(true);
-    painter.setFont(title);
+    painter.setFont(framework::layoutFont("Times", 52, true));
     painter.setPen(QColor(20, 40, 100));
     painter.drawText(QRect(0, 18, splashWidth, 56), Qt::AlignCenter, "TVK");
 
-    painter.setFont(QFont("Times", 13));
+    painter.setFont(framework::layoutFont("Times", 17));
     painter.setPen(QColor(50, 50, 70));
     painter.drawText(QRect(0, 74, splashWidth, 24), Qt::AlignCenter,
                      "Single-case time series analysis");
 
     drawSeriesSketch(painter, QRectF(60, 130, 280, 120));
 
-    painter.setFont(QFont("Times", 11));
+    painter.setFont(framework::layoutFont("Times", 14));
     painter.setPen(QColor(80, 80, 90));
     painter.drawText(QRect(0, 268, splashWidth, 20), Qt::AlignCenter, "Free edition");
     return picture;

@@ -3,6 +3,7 @@
 #include "data/gridcelldelegate.h"
 #include "data/gridmodel.h"
 #include "data/module1.h"
+#include "framework/layoutfont.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -46,7 +47,8 @@ Window1::Window1()
     listBox1_->setObjectName("ListBox1");
     listBox1_->setModel(model_);
     listBox1_->setItemDelegate(new GridCellDelegate(listBox1_));
-    listBox1_->setFont(QFont("Times", 12));
+    listBox1_->setFont(framework::layoutFont("Times", 12));
+    listBox1_->horizontalHeader()->setStretchLastSection(true);
     listBox1_->horizontalHeader()->hide();
     listBox1_->verticalHeader()->hide();
     listBox1_->verticalHeader()->setMinimumSectionSize(rowHeight);
@@ -61,7 +63,7 @@ Window1::Window1()
         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     listBox1_->setTabKeyNavigation(false);
     setCentralWidget(listBox1_);
-    fitColumnWidths();
+    listBox1_->viewport()->installEventFilter(this);
 }
 
 Window1::~Window1() {
@@ -85,9 +87,12 @@ void Window1::closeEvent(QCloseEvent* event) {
     emit closeRequested();
 }
 
-void Window1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    fitColumnWidths();
+bool Window1::eventFilter(QObject* watched, QEvent* event) {
+    // The columns keep their 20/40/40 shares of whatever width the grid has.
+    if (watched == listBox1_->viewport() && event->type() == QEvent::Resize) {
+        fitColumnWidths();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Window1::fitColumnWidths() {

@@ -1,8 +1,7 @@
 #include "data/gridmodel.h"
 
 #include "data/datagrid.h"
-
-#include <QFont>
+#include "framework/layoutfont.h"
 
 GridModel::GridModel(DataGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), changeListener_(grid.addChangeListener([this] {
@@ -31,11 +30,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(grid_.cell(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignCenter);
-    case Qt::FontRole: {
-        QFont font("Times", 12);
-        font.setBold(index.row() == 0);
-        return font;
-    }
+    case Qt::FontRole:
+        return framework::layoutFont("Times", 12, index.row() == 0);
     default:
         return {};
     }
