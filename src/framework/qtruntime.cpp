@@ -2,7 +2,6 @@
 
 #include "framework/runtime.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -20,21 +19,22 @@ constexpr Qt::KeyboardModifier controlKey = Qt::MetaModifier;
 constexpr Qt::KeyboardModifier controlKey = Qt::ControlModifier;
 #endif
 
-// A loop started from an event handler lets events run only once it has worked for the
-// throttle time: the clock restarts whenever the event loop goes idle, so short loops (a grid
-// load) never re-enter the event loop and long ones (an analysis) keep the windows alive.
-QElapsedTimer& sinceEventsRan() {
-    static QElapsedTimer timer;
-    return timer;
-}
-
+// A loop lets events run only once it has worked for the throttle time. A call that comes more
+// than that time after the previous one starts a new loop, so short loops (a grid load inside an
+// edit's handler) never re-enter the event loop, while long ones (an analysis) keep the windows
+// alive and the progress counter moving.
 void throttledYield() {
-    QElapsedTimer& timer = sinceEventsRan();
-    if (timer.isValid() && timer.elapsed() < throttleMilliseconds) {
+    static QElapsedTimer sinceLastCall;
+    static QElapsedTimer sinceEventsRan;
+    if (!sinceLastCall.isValid() || sinceLastCall.elapsed() > throttleMilliseconds) {
+        sinceEventsRan.start();
+    }
+    sinceLastCall.start();
+    if (sinceEventsRan.elapsed() < throttleMilliseconds) {
         return;
     }
     QCoreApplication::processEvents();
-    timer.start();
+    sinceEventsRan.start();
 }
 
 bool cachedControlKey() {
@@ -50,11 +50,6 @@ bool cachedControlKey() {
 } // namespace
 
 void installQtRuntime() {
-    sinceEventsRan().start();
-    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
-                         [] { sinceEventsRan().start(); });
-    }
     setBackgroundTask(throttledYield);
     setControlKeyPoll(cachedControlKey);
 }
