@@ -59,7 +59,7 @@ void save(const std::filesystem::path& path, const std::string& bytes) {
     if (failure.empty()) {
         datasaved = true;
     } else {
-        notify("The file was not saved. " + failure + ".");
+        notify("Not saved. " + failure + ".");
     }
 }
 
@@ -121,9 +121,8 @@ void saveTextFile(const std::filesystem::path& path) {
 void saveDataFile(const std::filesystem::path& path) {
     const qtvfile::WriteResult file = qtvfile::write(grid());
     if (file.tooLongRow != 0) {
-        notify("Row " + framework::CStr(file.tooLongRow) +
-               " holds a cell longer than 255 bytes, which a TVK file cannot store. Nothing "
-               "was saved.");
+        notify("Not saved. Row " + framework::CStr(file.tooLongRow) +
+               " holds a cell longer than 255 bytes, too long for a TVK file.");
         return;
     }
     save(path, file.bytes);

@@ -157,7 +157,7 @@ TEST_F(DataFiles, ASaveThatFailsSaysWhyAndLeavesTheDataUnsaved) {
         save(folder_ / "plain-file" / "data");
         EXPECT_FALSE(Module1::datasaved);
         ASSERT_EQ(alert_.asked.size(), 1U);
-        EXPECT_TRUE(alert_.asked[0].starts_with("The file was not saved. ")) << alert_.asked[0];
+        EXPECT_TRUE(alert_.asked[0].starts_with("Not saved. ")) << alert_.asked[0];
         EXPECT_NE(alert_.asked[0].find("Not a directory"), std::string::npos) << alert_.asked[0];
     }
 }
@@ -167,8 +167,8 @@ TEST_F(DataFiles, ACellTooLongForTheDataFileRefusesTheSave) {
     grid().setCell(12, 1, std::string(256, '1'));
     Module1::datasaved = false;
     Module1::saveDataFile(folder_ / "data.qtv");
-    EXPECT_EQ(alert_.asked, Strings{"Row 12 holds a cell longer than 255 bytes, which a TVK file "
-                                    "cannot store. Nothing was saved."});
+    EXPECT_EQ(alert_.asked, Strings{"Not saved. Row 12 holds a cell longer than 255 bytes, too "
+                                    "long for a TVK file."});
     EXPECT_EQ(TempFolder::read(folder_ / "data.qtv"), "old");
     EXPECT_FALSE(Module1::datasaved);
 }
