@@ -4,6 +4,7 @@
 #include "support/gridfixture.h"
 #include "support/tempfolder.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,10 @@ struct DamagedFile {
     std::string bytes;
     std::string notice;
 };
+
+void PrintTo(const DamagedFile& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class DamagedDataFile : public DataFiles, public testing::WithParamInterface<DamagedFile> {};
 

@@ -5,6 +5,7 @@
 #include "support/gridfixture.h"
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct CommandCase {
     std::vector<std::string> dvAfter; // rows 1..3 once confirmed
     std::vector<std::string> phaseAfter;
 };
+
+void PrintTo(const CommandCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class DataMenuCommand : public GridFixture, public testing::WithParamInterface<CommandCase> {
   protected:

@@ -3,6 +3,7 @@
 #include "support/gridfixture.h"
 #include "support/tempfolder.h"
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -73,6 +74,10 @@ struct DamagedCase {
     std::string bytes;
     qtvfile::Problem problem;
 };
+
+void PrintTo(const DamagedCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class DamagedQtvFile : public testing::TestWithParam<DamagedCase> {};
 

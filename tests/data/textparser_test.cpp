@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct ParseCase {
@@ -9,6 +11,10 @@ struct ParseCase {
     std::string text;
     TextLines lines;
 };
+
+void PrintTo(const ParseCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class TabDelimitedText : public testing::TestWithParam<ParseCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct DecodeCase {
@@ -9,6 +11,10 @@ struct DecodeCase {
     std::string bytes;
     std::string text;
 };
+
+void PrintTo(const DecodeCase& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class TextFileDecoding : public testing::TestWithParam<DecodeCase> {};
 
