@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileOpenEvent>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QTimer>
@@ -21,6 +22,7 @@ App::App() {
     theApp = this;
     Module1::setAlertWindow(&alertWindow());
     connect(qApp, &QGuiApplication::commitDataRequest, this, &App::commitData);
+    qApp->installEventFilter(this);
 }
 
 App::~App() {
@@ -55,7 +57,22 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 }
 
 void App::ApplicationAddMenuHandlers() {
+    addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
+    addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
+    addMenuHandler("DataDeleteRow", [this] { return DataDeleteRow_Action(); });
+    addMenuHandler("DataClearColumn", [this] { return DataClearColumn_Action(); });
+    addMenuHandler("DataClearPhaseColumn", [this] { return DataClearPhaseColumn_Action(); });
+    addMenuHandler("DataClearRow", [this] { return DataClearRow_Action(); });
+    addMenuHandler("DataClearAllData", [this] { return DataClearAllData_Action(); });
+    addMenuHandler("EditCopyDVColumn", [this] { return EditCopyDVColumn_Action(); });
+    addMenuHandler("EditCopyPhaseColumn", [this] { return EditCopyPhaseColumn_Action(); });
+    addMenuHandler("EditCopyBothColumns", [this] { return EditCopyBothColumns_Action(); });
+    addMenuHandler("EditPhasePhaseData", [this] { return EditPhasePhaseData_Action(); });
+    addMenuHandler("EditPasteDVData", [this] { return EditPasteDVData_Action(); });
+    addMenuHandler("SaveQTVKDataFile", [this] { return SaveQTVKDataFile_Action(); });
+    addMenuHandler("OpenQTVKDataFile", [this] { return OpenQTVKDataFile_Action(); });
+    addMenuHandler("SaveTabDelimText", [this] { return SaveTabDelimText_Action(); });
     addMenuHandler("FileQuit", [this] { return FileQuit_Action(); });
 }
 
@@ -76,6 +93,15 @@ bool App::FileQuit_Action() {
 bool App::AppleAbout_Action() {
     showSplashWindow();
     return false;
+}
+
+bool App::eventFilter(QObject* watched, QEvent* event) {
+    // The desktop hands a document to the program (opened with it, or dropped on its icon).
+    if (watched == qApp && event->type() == QEvent::FileOpen) {
+        Event_OpenDocument(static_cast<QFileOpenEvent*>(event)->file());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void App::commitData(QSessionManager& manager) {

@@ -31,9 +31,32 @@ class App : public QObject {
     bool FileQuit_Action();
     bool AppleAbout_Action();
 
+    // Opens a document handed over by the desktop or named on the command line.
+    void Event_OpenDocument(const QString& path);
+
+    // The File, Edit and Data commands on the grid's data (dataactions.cpp).
+    bool OpenTabDelimText_Action();
+    bool OpenQTVKDataFile_Action();
+    bool SaveTabDelimText_Action();
+    bool SaveQTVKDataFile_Action();
+    bool EditPasteData_Action();
+    bool EditPasteDVData_Action();
+    bool EditPhasePhaseData_Action();
+    bool EditCopyBothColumns_Action();
+    bool EditCopyDVColumn_Action();
+    bool EditCopyPhaseColumn_Action();
+    bool DataDeleteRow_Action();
+    bool DataClearRow_Action();
+    bool DataClearColumn_Action();
+    bool DataClearPhaseColumn_Action();
+    bool DataClearAllData_Action();
+
   signals:
     // The questions allowed the program to end.
     void quitting();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ApplicationAddMenuHandlers();

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "data/textpaste.h"
+
+#include <string_view>
+
+namespace Module1 {
+
+// Paste Data, Paste DV Data and Paste Phase Data: asks before the clipboard text replaces the
+// column(s), and says so afterwards when the text held more lines of data than the grid has rows.
+void pasteCommand(std::string_view clipboardText, PasteColumns columns);
+
+} // namespace Module1

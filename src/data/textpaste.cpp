@@ -1,0 +1,73 @@
+#include "data/textpaste.h"
+
+#include "data/module1.h"
+#include "data/textparser.h"
+#include "framework/runtime.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct Target {
+    int column;
+    std::size_t field;
+};
+
+std::vector<Target> targetsOf(PasteColumns columns) {
+    switch (columns) {
+    case PasteColumns::dv:
+        return {{DataGrid::dvColumn, 0}};
+    case PasteColumns::phase:
+        return {{DataGrid::phaseColumn, 0}};
+    case PasteColumns::both:
+        break;
+    }
+    return {{DataGrid::dvColumn, 0}, {DataGrid::phaseColumn, 1}};
+}
+
+std::string fieldOf(std::vector<std::string>& line, std::size_t field) {
+    return field < line.size() ? std::move(line[field]) : std::string();
+}
+
+} // namespace
+
+bool pasteText(DataGrid& grid, std::string_view text, PasteColumns columns) {
+    TextLines lines = parseTabDelimitedText(text);
+    const std::vector<Target> targets = targetsOf(columns);
+    const DataGrid::ChangeBatch change(grid);
+    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
+        const auto line = static_cast<std::size_t>(row - DataGrid::firstDataRow);
+        for (const Target& target : targets) {
+            grid.setCell(row, target.column,
+                         line < lines.size() ? fieldOf(lines[line], target.field) : std::string());
+        }
+        framework::RuntimeBackgroundTask();
+    }
+    for (std::size_t line = DataGrid::lastDataRow; line < lines.size(); ++line) {
+        for (const Target& target : targets) {
+            if (target.field < lines[line].size() &&
+                !Module1::isMissing(lines[line][target.field])) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+namespace Module1 {
+
+bool readtextdata(std::string_view s) {
+    return pasteText(grid(), s, PasteColumns::both);
+}
+
+bool pastedvdata(std::string_view s) {
+    return pasteText(grid(), s, PasteColumns::dv);
+}
+
+bool pastephasedata(std::string_view s) {
+    return pasteText(grid(), s, PasteColumns::phase);
+}
+
+} // namespace Module1

@@ -1,0 +1,193 @@
+#include "app/alertwindow.h"
+#include "app/application.h"
+#include "app/datafiles.h"
+#include "app/menubar.h"
+#include "data/datawindow.h"
+#include "data/module1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileOpenEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Presses a button of the next alert once it is on screen, inside the command's modal loop, and
+// records the message it showed.
+void whenAlertShows(bool confirm, QStringList* messages) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, confirm, messages] {
+        auto* alert = qobject_cast<warning*>(QApplication::activeModalWidget());
+        if (alert == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        messages->append(alert->st1()->text() + " [" + alert->pb1()->text() + "]");
+        (confirm ? alert->pb1() : alert->PushButton2())->click();
+    });
+    poll->start();
+}
+
+} // namespace
+
+// The data commands as a person reaches them: through the menu bar of the Data Window, with the
+// real alert window and the clipboard.
+class DataActionsTest : public QObject {
+    Q_OBJECT
+
+    App* app_ = nullptr;
+    QStringList alerts_;
+
+    void choose(const char* item) {
+        QAction* action = menuItem(app_->menuBar(), item);
+        QVERIFY2(action != nullptr && action->isEnabled(), item);
+        action->trigger();
+    }
+    void chooseAndAnswer(const char* item, bool confirm) {
+        whenAlertShows(confirm, &alerts_);
+        choose(item);
+    }
+    static QString shown(int row, int column) {
+        return Window1::instance().ListBox1()->model()->index(row, column).data().toString();
+    }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    static void selectRow(int row) {
+        QTableView* view = Window1::instance().ListBox1();
+        view->selectRow(row);
+    }
+    static void verifyTheSpreadsheetData() {
+        const QStringList dv{"12", "14.5", "", "9", "11"};
+        const QStringList phase{"0", "0", "0", "1", "1"};
+        for (int row = 1; row <= 5; ++row) {
+            QCOMPARE(shown(row, 1), dv[row - 1]);
+            QCOMPARE(shown(row, 2), phase[row - 1]);
+        }
+        QCOMPARE(shown(6, 1), QString());
+        QCOMPARE(Module1::nvalid, 4);
+        QCOMPARE(Module1::missing, 1);
+        QCOMPARE(Module1::v[0][2], 14.5);
+        QCOMPARE(Module1::v[0][3], 9.0);
+        QCOMPARE(Module1::numphases, 2);
+        QCOMPARE(Module1::phasen[1], 2);
+        QCOMPARE(Module1::phasen[2], 2);
+    }
+
+  private slots:
+    void initTestCase() {
+        app_ = new App;
+        app_->start();
+        QTRY_VERIFY(Module1::datasaved && Module1::cps == "\n");
+    }
+    void cleanupTestCase() {
+        delete &Window1::instance();
+        delete app_;
+    }
+    void init() {
+        alerts_.clear();
+        for (int row = 1; row <= DataGrid::lastDataRow; ++row) {
+            Module1::grid().setCell(row, DataGrid::dvColumn, "");
+            Module1::grid().setCell(row, DataGrid::phaseColumn, "");
+        }
+        Module1::grid().raiseChange();
+    }
+
+    void pasteCopyClearAndPasteBack() {
+        // Two columns as a spreadsheet puts them on the clipboard: LF line ends, a missing value.
+        QGuiApplication::clipboard()->setText("12\t0\n14.5\t0\n\t0\n9\t1\n11\t1\n");
+        chooseAndAnswer("EditPasteData", true);
+        QCOMPARE(alerts_, QStringList{"Are you sure you want to replace the data with the text "
+                                      "from the clipboard? [Replace]"});
+        verifyTheSpreadsheetData();
+        QVERIFY(!Module1::datasaved);
+
+        QGuiApplication::clipboard()->clear();
+        choose("EditCopyBothColumns");
+        QCOMPARE(clipboard(), QString("12\t0\n14.5\t0\n\t0\n9\t1\n11\t1\n"));
+        QVERIFY(Module1::datasaved);
+        choose("EditCopyDVColumn");
+        QCOMPARE(clipboard(), QString("12\n14.5\n\n9\n11\n"));
+        choose("EditCopyBothColumns");
+
+        chooseAndAnswer("DataClearAllData", false);
+        QCOMPARE(shown(1, 1), QString("12"));
+        chooseAndAnswer("DataClearAllData", true);
+        QCOMPARE(alerts_.last(),
+                 QString("Are you sure you want to erase all of the data? [Delete]"));
+        for (int row = 1; row <= 5; ++row) {
+            QCOMPARE(shown(row, 1), QString());
+            QCOMPARE(shown(row, 2), QString());
+        }
+        QCOMPARE(Module1::nvalid, 0);
+
+        chooseAndAnswer("EditPasteData", true);
+        verifyTheSpreadsheetData();
+    }
+
+    void deleteRowActsOnTheSelectedDataRow() {
+        Module1::grid().setCell(1, 1, "1");
+        Module1::grid().setCell(2, 1, "2");
+        Module1::grid().setCell(3, 1, "3");
+        Module1::grid().raiseChange();
+
+        selectRow(0);
+        choose("DataDeleteRow");
+        choose("DataClearRow");
+        QVERIFY2(alerts_.isEmpty(), "the caption row is never deleted or cleared");
+        QCOMPARE(shown(0, 1), QString("Var1(DV)"));
+
+        selectRow(2);
+        chooseAndAnswer("DataDeleteRow", true);
+        QCOMPARE(alerts_, QStringList{"Are you sure you want to delete the row? [Delete]"});
+        QCOMPARE(shown(1, 1), QString("1"));
+        QCOMPARE(shown(2, 1), QString("3"));
+        QCOMPARE(shown(2, 0), QString("2"));
+        QCOMPARE(Module1::nvalid, 2);
+    }
+
+    void aPasteOfTooManyLinesSaysSoAfterwards() {
+        QString text;
+        for (int line = 1; line <= 205; ++line) {
+            text += QString::number(line) + "\n";
+        }
+        QGuiApplication::clipboard()->setText(text);
+        whenAlertShows(true, &alerts_);
+        QTimer::singleShot(0, [this] { whenAlertShows(true, &alerts_); });
+        choose("EditPasteDVData");
+        QCOMPARE(alerts_.size(), 2);
+        QCOMPARE(alerts_.last(), QString("Only the first 199 rows were read. [OK]"));
+        QCOMPARE(shown(199, 1), QString("199"));
+    }
+
+    void aDocumentFromTheDesktopOpensByItsExtension() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath("data.qtv");
+        Module1::grid().setCell(1, 1, "42");
+        Module1::grid().setCell(1, 2, "A");
+        Module1::saveDataFile(file.toStdString());
+        QVERIFY(Module1::datasaved);
+        chooseAndAnswer("DataClearAllData", true);
+        QVERIFY(!Module1::datasaved);
+
+        whenAlertShows(true, &alerts_);
+        QFileOpenEvent event(file);
+        QCoreApplication::sendEvent(qApp, &event);
+        QCOMPARE(alerts_.last(), QString("Are you sure you want to replace the data with the data "
+                                         "from the file? [Replace]"));
+        QCOMPARE(shown(1, 1), QString("42"));
+        QCOMPARE(shown(1, 2), QString("A"));
+        QCOMPARE(shown(2, 1), QString());
+    }
+};
+
+QTEST_MAIN(DataActionsTest)
+#include "dataactions_test.moc"
