@@ -61,6 +61,9 @@ Window1::Window1()
         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     listBox1_->setTabKeyNavigation(false);
     setCentralWidget(listBox1_);
+    // The window's own resize comes before its layout has sized the grid, so the columns follow
+    // the grid's viewport instead.
+    listBox1_->viewport()->installEventFilter(this);
     fitColumnWidths();
 }
 
@@ -85,9 +88,11 @@ void Window1::closeEvent(QCloseEvent* event) {
     emit closeRequested();
 }
 
-void Window1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    fitColumnWidths();
+bool Window1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == listBox1_->viewport() && event->type() == QEvent::Resize) {
+        fitColumnWidths();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Window1::fitColumnWidths() {

@@ -27,7 +27,8 @@ class Window1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Fits the columns whenever the grid's visible width changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     Window1();

@@ -46,7 +46,8 @@ FigureGeometry figureGeometry(const FigureSeries& series, int divider,
         const double x = i * step;
         const double y = meanRow - z[i - 1] * yScale;
         geometry.dots.push_back({toInt32(x), toInt32(y)});
-        geometry.labelAnchors.push_back({toInt32(x + options.xOffset), toInt32(y + options.yOffset)});
+        geometry.labelAnchors.push_back(
+            {toInt32(x + options.xOffset), toInt32(y + options.yOffset)});
         geometry.numberTexts.push_back(framework::CStr(static_cast<std::int32_t>(i)));
         geometry.valueTexts.push_back(framework::CStr(series.values[i - 1]));
         if (i < n) {
@@ -70,8 +71,8 @@ FigureGeometry figureGeometry(const FigureSeries& series, int divider,
     const double sigma = sampleSigma(series.values, mean);
     addPhaseLines(geometry, valuesOfPhase(series, PointPhase::a), mean, sigma, 0,
                   geometry.phaseSplitX);
-    addPhaseLines(geometry, valuesOfPhase(series, PointPhase::b), mean, sigma,
-                  geometry.phaseSplitX, pictureWidth);
+    addPhaseLines(geometry, valuesOfPhase(series, PointPhase::b), mean, sigma, geometry.phaseSplitX,
+                  pictureWidth);
     return geometry;
 }
 

@@ -14,8 +14,7 @@ FigureSeries readFigureSeries(const DataGrid& grid) {
         }
         series.values.push_back(framework::CDbl(dv));
         // Labels are read as the loaders read them, without surrounding blanks.
-        const std::string_view label =
-            framework::trimBlanks(grid.cell(row, DataGrid::phaseColumn));
+        const std::string_view label = framework::trimBlanks(grid.cell(row, DataGrid::phaseColumn));
         PointPhase phase = PointPhase::none;
         if (label == "0") {
             phase = PointPhase::a;

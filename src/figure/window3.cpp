@@ -42,8 +42,13 @@ constexpr int windowHeight = 480;
 // The band of option controls above the canvas.
 constexpr int controlsHeight = 180;
 
+// The band's controls are laid out for text 12 pixels high.
 const QFont& controlFont() {
-    static const QFont font("Times", 12);
+    static const QFont font = [] {
+        QFont times("Times");
+        times.setPixelSize(12);
+        return times;
+    }();
     return font;
 }
 
@@ -160,9 +165,9 @@ void Window3::createControls() {
     checkBox5_ = place(new QCheckBox("Phase Means", this), "CheckBox5", 108, 3, 116, 20);
     checkBox6_ = place(new QCheckBox("Phase Sigmas", this), "CheckBox6", 108, 23, 116, 20);
 
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             pushButton1_, pushButton3, pushButton5, editField1_, editField2_, pushButton6,
-             staticText5, staticText6}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{pushButton1_, pushButton3, pushButton5, editField1_,
+                                         editField2_, pushButton6, staticText5, staticText6}) {
         rightLocked_.emplace_back(control, windowWidth - control->x());
     }
 
@@ -238,8 +243,8 @@ QByteArray Window3::vectorPicture(const QString& format) const {
         QPdfWriter writer(&buffer);
         writer.setTitle("Figure");
         writer.setCreator("TVK");
-        writer.setPageSize(QPageSize(QSizeF(p_.size()), QPageSize::Point, "Figure",
-                                     QPageSize::ExactMatch));
+        writer.setPageSize(
+            QPageSize(QSizeF(p_.size()), QPageSize::Point, "Figure", QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(), QPageLayout::Point);
         // One unit of the drawing is one point of the page.
         writer.setResolution(72);
@@ -275,8 +280,9 @@ void Window3::PushButton3_Action() {
         return;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
-        path += chosenType.startsWith("SVG") ? ".svg" : chosenType.startsWith("PDF") ? ".pdf"
-                                                                                     : ".png";
+        path += chosenType.startsWith("SVG")   ? ".svg"
+                : chosenType.startsWith("PDF") ? ".pdf"
+                                               : ".png";
     }
     const QString failure = exportPicture(path);
     if (!failure.isEmpty()) {

@@ -125,7 +125,8 @@ TEST(FigureGeometry, DrawsWhatIsDefinedAndSkipsTheRest) {
         EXPECT_EQ(geometry.phaseMeanLines.size(), c.phaseMeans);
         EXPECT_EQ(geometry.phaseSigmaLines.size(), c.phaseSigmas);
         EXPECT_EQ(geometry.dots.size(), c.series.values.size());
-        EXPECT_EQ(geometry.connections.size(), std::max<std::size_t>(c.series.values.size(), 1) - 1);
+        EXPECT_EQ(geometry.connections.size(),
+                  std::max<std::size_t>(c.series.values.size(), 1) - 1);
         if (c.onTheMean) {
             for (const Pixel& dot : geometry.dots) {
                 EXPECT_EQ(dot.y, 300);
@@ -154,7 +155,13 @@ TEST(FigureGeometry, LabelsStandAtTheOffsetsFromTheirPoints) {
 using FigureSeriesTest = GridFixture;
 
 TEST_F(FigureSeriesTest, PointsAreTheRowsWithADvValue) {
-    fill({{"4", "0"}, {"", "0"}, {"6", " 1 "}, {"", "1"}, {"8", "A"}, {"9", "0.0"}, {"", ""},
+    fill({{"4", "0"},
+          {"", "0"},
+          {"6", " 1 "},
+          {"", "1"},
+          {"8", "A"},
+          {"9", "0.0"},
+          {"", ""},
           {"10", "1"}});
     const FigureSeries series = readFigureSeries(Module1::grid());
     EXPECT_EQ(series.values, (std::vector<double>{4, 6, 8, 9, 10}));

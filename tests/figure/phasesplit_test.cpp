@@ -69,8 +69,15 @@ TEST_F(PhaseSplitTest, LabelsThePointsBeforeAndAfterTheDivider) {
 
 TEST_F(PhaseSplitTest, RowsWithoutAValueKeepTheirLabel) {
     // Points 1 and 2 are rows 1 and 3; the split after point 2 runs below row 3.
-    fill({{"4", "5"}, {"", "9"}, {"6", ""}, {"7", ""}, {"", ""}, {"8", ""}, {"9", ""},
-          {"", "3"}, {"", "0"}});
+    fill({{"4", "5"},
+          {"", "9"},
+          {"6", ""},
+          {"7", ""},
+          {"", ""},
+          {"8", ""},
+          {"9", ""},
+          {"", "3"},
+          {"", "0"}});
     writePhaseSplit(Module1::grid(), 2);
     EXPECT_EQ(phaseColumn(9),
               (std::vector<std::string>{"0", "9", "0", "1", "", "1", "1", "3", "0"}));

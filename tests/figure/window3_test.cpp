@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "figure/figurecanvas.h"
@@ -64,6 +65,8 @@ const QColor black(0, 0, 0);
 class Window3Test : public QObject {
     Q_OBJECT
 
+    App* app_ = nullptr;
+
     Window3& figure() { return Window3::instance(); }
     QImage picture() { return figure().picture(); }
     QColor at(int x, int y) { return picture().pixelColor(x, y); }
@@ -108,11 +111,17 @@ class Window3Test : public QObject {
 
   private slots:
     void initTestCase() {
-        Window1::instance().show();
-        Window3::showBeside(Window1::instance());
+        // Start-up shows the figure beside the Data Window and has it follow the grid.
+        app_ = new App;
+        app_->start();
+        QVERIFY(Window3::exists());
         QVERIFY(QTest::qWaitForWindowExposed(&figure()));
     }
-    void cleanupTestCase() { delete &Window1::instance(); }
+    void cleanupTestCase() {
+        delete &Window1::instance();
+        QVERIFY(!Window3::exists());
+        delete app_;
+    }
     void init() {
         allOptionsOff();
         control<QComboBox>("PopupMenu1")->setCurrentIndex(0);
@@ -214,8 +223,7 @@ class Window3Test : public QObject {
         QVERIFY(numberInk > 0);
         QVERIFY(magentaInk(besidePoint1) > 0);
         QVERIFY(magentaInk(besidePoint3) > 0);
-        QCOMPARE(magentaInk(),
-                 magentaInk(besidePoint1) + numberInk + magentaInk(besidePoint3));
+        QCOMPARE(magentaInk(), magentaInk(besidePoint1) + numberInk + magentaInk(besidePoint3));
         option("CheckBox2")->setChecked(false);
         option("CheckBox4")->setChecked(true);
         const int valueInk = magentaInk(besidePoint2);
@@ -250,10 +258,10 @@ class Window3Test : public QObject {
         QTest::addColumn<int>("phaseMeanInk");
         QTest::newRow("constant") << QStringList{"5", "5", "5", "5"}
                                   << QStringList{"0", "0", "1", "1"} << 0;
-        QTest::newRow("empty phase B") << QStringList{"1", "4", "2"}
-                                       << QStringList{"0", "0", "0"} << 1;
-        QTest::newRow("one-point phase B") << QStringList{"1", "4", "2"}
-                                           << QStringList{"0", "0", "1"} << 1;
+        QTest::newRow("empty phase B")
+            << QStringList{"1", "4", "2"} << QStringList{"0", "0", "0"} << 1;
+        QTest::newRow("one-point phase B")
+            << QStringList{"1", "4", "2"} << QStringList{"0", "0", "1"} << 1;
         QTest::newRow("one point") << QStringList{"3"} << QStringList{"1"} << 0;
         QTest::newRow("no point") << QStringList{} << QStringList{} << 0;
     }
@@ -279,14 +287,22 @@ class Window3Test : public QObject {
     }
 
     void clickBetweenTwoPointsSplitsThePhases() {
-        enterData({{"3", ""}, {"4", ""}, {"2", ""}, {"5", ""}, {"4", ""},
-                   {"7", ""}, {"8", ""}, {"6", ""}, {"9", ""}, {"8", ""}});
+        enterData({{"3", ""},
+                   {"4", ""},
+                   {"2", ""},
+                   {"5", ""},
+                   {"4", ""},
+                   {"7", ""},
+                   {"8", ""},
+                   {"6", ""},
+                   {"9", ""},
+                   {"8", ""}});
         Module1::datasaved = true;
         // The canvas is 400 wide: gaps 36 pixels wide, x = 200 lies between points 5 and 6.
         clickCanvas(200);
         QCOMPARE(figure().divider(), 5);
-        QCOMPARE(phaseColumn(11), (std::vector<std::string>{"0", "0", "0", "0", "0", "1", "1",
-                                                            "1", "1", "1", ""}));
+        QCOMPARE(phaseColumn(11),
+                 (std::vector<std::string>{"0", "0", "0", "0", "0", "1", "1", "1", "1", "1", ""}));
         // The grid's Change went through the Data Window and redrew the figure.
         QVERIFY(!Module1::datasaved);
         QCOMPARE(Module1::phasen[1], 5);
@@ -308,8 +324,16 @@ class Window3Test : public QObject {
     }
     void clickOutsideEveryGapChangesNothing() {
         QFETCH(int, x);
-        enterData({{"3", "0"}, {"4", "0"}, {"2", "0"}, {"5", "1"}, {"4", "1"},
-                   {"7", "1"}, {"8", "1"}, {"6", "1"}, {"9", "1"}, {"8", "1"}});
+        enterData({{"3", "0"},
+                   {"4", "0"},
+                   {"2", "0"},
+                   {"5", "1"},
+                   {"4", "1"},
+                   {"7", "1"},
+                   {"8", "1"},
+                   {"6", "1"},
+                   {"9", "1"},
+                   {"8", "1"}});
         Module1::datasaved = true;
         const int divider = figure().divider();
         const std::vector<std::string> labels = phaseColumn(10);
@@ -390,6 +414,53 @@ class Window3Test : public QObject {
         const QImage copied = QGuiApplication::clipboard()->image();
         QCOMPARE(copied.size(), QSize(800, 600));
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), picture());
+    }
+
+    void standsBesideTheDataWindow() {
+        // A baseline of eight sessions and a treatment of ten, split by a click after session 8.
+        enterData({{"3", ""},
+                   {"4", ""},
+                   {"3.5", ""},
+                   {"5", ""},
+                   {"4", ""},
+                   {"3", ""},
+                   {"4.5", ""},
+                   {"4", ""},
+                   {"6", ""},
+                   {"7.5", ""},
+                   {"7", ""},
+                   {"8", ""},
+                   {"8.5", ""},
+                   {"7", ""},
+                   {"9", ""},
+                   {"8", ""},
+                   {"9.5", ""},
+                   {"9", ""}});
+        const int gapWidth = 400 / 19;
+        clickCanvas(8 * gapWidth + gapWidth / 2);
+        QCOMPARE(figure().divider(), 8);
+        option("CheckBox1")->setChecked(true);
+        option("CheckBox5")->setChecked(true);
+        option("CheckBox2")->setChecked(true);
+
+        Window1& dataWindow = Window1::instance();
+        QVERIFY(figure().x() > dataWindow.frameGeometry().right());
+        QCOMPARE(figure().y(), dataWindow.y());
+
+        const QPixmap data = dataWindow.grab();
+        const QPixmap plot = figure().grab();
+        QImage both(data.width() + plot.width() + 1, std::max(data.height(), plot.height()),
+                    QImage::Format_RGB32);
+        both.fill(Qt::darkGray);
+        QPainter painter(&both);
+        painter.drawPixmap(0, 0, data);
+        painter.drawPixmap(data.width() + 1, 0, plot);
+        painter.end();
+        const QString folder = qEnvironmentVariable("TVK_SHOT_DIR");
+        if (!folder.isEmpty()) {
+            QVERIFY(both.save(folder + "/issue5-figure-beside-data.png"));
+            QVERIFY(picture().save(folder + "/issue5-figure-picture.png"));
+        }
     }
 };
 
