@@ -110,7 +110,6 @@ Window3::Window3()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowMinMaxButtonsHint),
       p_(figure::pictureWidth, figure::pictureHeight, QImage::Format_RGB32) {
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Figure");
     setMinimumSize(64, 64);
     setMaximumSize(32000, 32000);

@@ -44,8 +44,6 @@ class Window3 : public QWidget {
     // Writes the figure to the file: PNG (the picture), SVG or PDF (drawn afresh, as vectors),
     // chosen by the file name's extension. Returns the empty text, or why nothing was written.
     QString exportPicture(const QString& path) const;
-    // Puts the picture on the clipboard.
-    void PushButton5_Action();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -62,6 +60,8 @@ class Window3 : public QWidget {
 
     void Canvas1_MouseDown(int x, int y);
     void PushButton3_Action();
+    // Puts the picture on the clipboard.
+    void PushButton5_Action();
     void PushButton6_Action();
     void Event_Resized();
 
