@@ -6,6 +6,7 @@
 #include "app/splashwindow.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "figure/window3.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,7 @@ void App::start() {
     ApplicationAddMenuHandlers();
     connect(&dataWindow, &Window1::closeRequested, this, &App::FileQuit_Action);
     dataWindow.show();
+    Window3::showBeside(dataWindow);
     // Open comes once the event loop runs, after the Data Window was built, so the data and the
     // output both start out saved.
     QTimer::singleShot(0, this, &App::Event_Open);

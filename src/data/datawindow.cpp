@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -63,7 +64,10 @@ Window1::Window1()
         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     listBox1_->setTabKeyNavigation(false);
     setCentralWidget(listBox1_);
+    // The window's own resize comes before its layout has sized the grid, and the grid's viewport
+    // settles its width only after its own resize event: the columns are fitted once it has.
     listBox1_->viewport()->installEventFilter(this);
+    fitColumnWidths();
 }
 
 Window1::~Window1() {
@@ -88,9 +92,8 @@ void Window1::closeEvent(QCloseEvent* event) {
 }
 
 bool Window1::eventFilter(QObject* watched, QEvent* event) {
-    // The columns keep their 20/40/40 shares of whatever width the grid has.
     if (watched == listBox1_->viewport() && event->type() == QEvent::Resize) {
-        fitColumnWidths();
+        QTimer::singleShot(0, this, [this] { fitColumnWidths(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -27,6 +27,7 @@ class Window1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Fits the columns whenever the grid's visible width changes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

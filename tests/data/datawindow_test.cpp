@@ -46,6 +46,13 @@ class DataWindowTest : public QObject {
         QCOMPARE(Window1::instance().windowTitle(), QString("Data Window"));
     }
 
+    void columnsShareTheGridsWidth() {
+        const auto widthOf = [this](int column) { return grid().columnWidth(column); };
+        QTRY_COMPARE(widthOf(0) + widthOf(1) + widthOf(2), grid().viewport()->width());
+        QCOMPARE(widthOf(1), grid().viewport()->width() * 40 / 100);
+        QVERIFY(widthOf(0) >= 40);
+    }
+
     void onlyNumberCharactersReachTheCell() {
         QLineEdit* editor = editCell(1, 1);
         QVERIFY(editor != nullptr);
