@@ -4,6 +4,8 @@
 #include "app/menubar.h"
 #include "app/quit.h"
 #include "app/splashwindow.h"
+#include "correlation/pearsondialog.h"
+#include "correlation/spearmandialog.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
 
@@ -55,6 +57,8 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 }
 
 void App::ApplicationAddMenuHandlers() {
+    addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
+    addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
     addMenuHandler("FileQuit", [this] { return FileQuit_Action(); });
 }
@@ -71,6 +75,16 @@ bool App::FileQuit_Action() {
         emit quitting();
     }
     return true;
+}
+
+bool App::AnalysesPearsonr_Action() {
+    pearson().exec();
+    return false;
+}
+
+bool App::AnalysesSpearmanRho_Action() {
+    spearman().exec();
+    return false;
 }
 
 bool App::AppleAbout_Action() {

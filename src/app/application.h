@@ -30,6 +30,8 @@ class App : public QObject {
     void Event_Open();
     bool FileQuit_Action();
     bool AppleAbout_Action();
+    bool AnalysesPearsonr_Action();
+    bool AnalysesSpearmanRho_Action();
 
   signals:
     // The questions allowed the program to end.
