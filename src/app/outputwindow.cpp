@@ -18,6 +18,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace {
 
 stats* openOutput = nullptr;
@@ -127,6 +129,12 @@ void stats::out_TextChange() {
 }
 
 void stats::printTo(QPrinter& printer) {
+    // The 540-point text column sits in the middle of a letter page, as far from the edge of a
+    // narrower sheet as it can.
+    const double paperWidth = printer.pageLayout().fullRect(QPageLayout::Point).width();
+    const double side = std::clamp((paperWidth - printWidthPoints) / 2, 0.0, 36.0);
+    printer.setPageMargins(QMarginsF(side, 36, side, 36), QPageLayout::Point);
+
     QTextDocument pages;
     pages.documentLayout()->setPaintDevice(&printer);
     pages.setDefaultFont(courier());

@@ -137,6 +137,24 @@ class CorrelationWindowsTest : public QObject {
         QVERIFY(QFile(pdf).size() > 1000);
     }
 
+    void printingBreaksLongOutputIntoPages() {
+        std::string lines;
+        for (int line = 1; line <= 150; ++line) {
+            lines += "line " + std::to_string(line) + "\n";
+        }
+        outputWindow().append(lines);
+        QTemporaryDir folder;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath("long.pdf"));
+        stats::instance().printTo(printer);
+        QFile pdf(folder.filePath("long.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        // 720 points hold fewer than 150 lines of Courier 12 but more than 50.
+        const qsizetype pages = pdf.readAll().count("/Type /Page\n");
+        QVERIFY2(pages >= 3 && pages <= 4, QByteArray::number(pages));
+    }
+
     void savingThatFailsKeepsTheOutputUnsaved() {
         outputWindow().append("report\n");
         QTemporaryDir folder;
