@@ -49,7 +49,7 @@ void fillPairsWithTies() {
 void runBootstrap(benchmark::State& state, void (*analysis)(const Module1::BootstrapSettings&,
                                                             Module1::Progress&, Module1::Output&)) {
     fillPairsWithTies();
-    Module1::cps = "\n";
+    Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
     framework::setBackgroundTask(throttledYield);
     framework::setControlKeyPoll([] { return false; });

@@ -65,7 +65,8 @@ void App::ApplicationAddMenuHandlers() {
 
 void App::Event_Open() {
     showSplashWindow();
-    Module1::cps = "\n";
+    // assign(), since GCC 12 at -O2 warns falsely (-Wrestrict) on assigning the literal "\n".
+    Module1::cps.assign(1, '\n');
     Module1::datasaved = true;
     Module1::outputsaved = true;
 }

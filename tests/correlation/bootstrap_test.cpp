@@ -47,7 +47,7 @@ class BootstrapTest : public GridFixture {
   protected:
     void SetUp() override {
         GridFixture::SetUp();
-        Module1::cps = "\n";
+        Module1::cps.assign(1, '\n');
         fillExamplePairs();
     }
     static void fillExamplePairs() {
