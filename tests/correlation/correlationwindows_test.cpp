@@ -162,6 +162,13 @@ class CorrelationWindowsTest : public QObject {
             stats::instance().saveTo(folder.filePath("no such folder/Output.txt"));
         QVERIFY(!reason.empty());
         QVERIFY(!Module1::outputsaved);
+
+        // An empty window saves as an empty file.
+        stats::instance().out()->clear();
+        const QString path = folder.filePath("Output.txt");
+        QCOMPARE(stats::instance().saveTo(path), std::string());
+        QVERIFY(Module1::outputsaved);
+        QCOMPARE(QFile(path).size(), 0);
     }
 
     void holdingControlClosesProgressAndAppendsNothing() {
