@@ -28,7 +28,13 @@
 
 namespace {
 
-const QString shots = "/work/shots/";
+// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
+// to a temporary folder.
+QString shot(const QString& name) {
+    static QTemporaryDir fallback;
+    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
+    return folder + "/" + name;
+}
 
 // Pairs as a person would type them, with ties and one half-filled row.
 void fillGrid() {
@@ -83,7 +89,7 @@ class CorrelationWindowsTest : public QObject {
     void bothAnalysesReportSaveAndPrint() {
         FakeAlert alert;
         pearson pearsonDialog;
-        pearsonDialog.grab().save(shots + "issue4-pearson-dialog.png");
+        pearsonDialog.grab().save(shot("issue4-pearson-dialog.png"));
         QCOMPARE(pearsonDialog.windowTitle(), QString("Bootstrapped Pearson-r"));
         QCOMPARE(pearsonDialog.EditField1()->text(), QString("1000"));
 
@@ -94,7 +100,7 @@ class CorrelationWindowsTest : public QObject {
                 seen << window->windowTitle() << window->main()->text()
                      << window->sublabel()->text() << window->proggoal()->text()
                      << QString::number(pearsonDialog.PushButton1()->isEnabled());
-                window->grab().save(shots + "issue4-progress.png");
+                window->grab().save(shot("issue4-progress.png"));
             }
         });
         runDialog(pearsonDialog, "2000");
@@ -104,7 +110,7 @@ class CorrelationWindowsTest : public QObject {
         QVERIFY(!pearsonDialog.isVisible());
 
         spearman spearmanDialog;
-        spearmanDialog.grab().save(shots + "issue4-spearman-dialog.png");
+        spearmanDialog.grab().save(shot("issue4-spearman-dialog.png"));
         QCOMPARE(spearmanDialog.windowTitle(), QString("Bootstrapped Rho"));
         runDialog(spearmanDialog, "105");
         QVERIFY(prog::openWindow() == nullptr);
@@ -119,7 +125,7 @@ class CorrelationWindowsTest : public QObject {
                               "Number of iterations = 2000\n\nPearson r = 0.9"));
         QVERIFY(text.contains("\n\n_________________________\n\nBootstrapped Spearman Rho\n"));
         QVERIFY(text.contains("Number of iterations = 105\n\nRho = 0.9"));
-        output->grab().save(shots + "issue4-output.png");
+        output->grab().save(shot("issue4-output.png"));
 
         QTemporaryDir folder;
         const QString path = folder.filePath("Output.txt");
@@ -131,7 +137,7 @@ class CorrelationWindowsTest : public QObject {
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = shots + "issue4-output.pdf";
+        const QString pdf = shot("issue4-output.pdf");
         printer.setOutputFileName(pdf);
         output->printTo(printer);
         QVERIFY(QFile(pdf).size() > 1000);
