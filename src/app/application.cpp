@@ -4,6 +4,8 @@
 #include "app/menubar.h"
 #include "app/quit.h"
 #include "app/splashwindow.h"
+#include "correlation/pearsondialog.h"
+#include "correlation/spearmandialog.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "figure/window3.h"
@@ -59,6 +61,8 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 }
 
 void App::ApplicationAddMenuHandlers() {
+    addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
+    addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
     addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
     addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
@@ -80,6 +84,7 @@ void App::ApplicationAddMenuHandlers() {
 
 void App::Event_Open() {
     showSplashWindow();
+    // assign(), since GCC 12 at -O2 warns falsely (-Wrestrict) on assigning the literal "\n".
     Module1::cps.assign(1, '\n');
     Module1::datasaved = true;
     Module1::outputsaved = true;
@@ -90,6 +95,16 @@ bool App::FileQuit_Action() {
         emit quitting();
     }
     return true;
+}
+
+bool App::AnalysesPearsonr_Action() {
+    pearson().exec();
+    return false;
+}
+
+bool App::AnalysesSpearmanRho_Action() {
+    spearman().exec();
+    return false;
 }
 
 bool App::AppleAbout_Action() {

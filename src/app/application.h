@@ -30,6 +30,8 @@ class App : public QObject {
     void Event_Open();
     bool FileQuit_Action();
     bool AppleAbout_Action();
+    bool AnalysesPearsonr_Action();
+    bool AnalysesSpearmanRho_Action();
 
     // Opens a document handed over by the desktop or named on the command line.
     void Event_OpenDocument(const QString& path);

@@ -1,0 +1,103 @@
+#include "app/progresswindow.h"
+
+#include "framework/conversions.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+prog* openProgress = nullptr;
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment,
+              bool bold) {
+    auto* control = new QLabel(text, parent);
+    QFont font("Times", 12);
+    font.setBold(bold);
+    control->setFont(font);
+    control->setGeometry(geometry);
+    control->setAlignment(alignment | Qt::AlignVCenter);
+    return control;
+}
+
+class ProgressOnScreen final : public Module1::Progress {
+  public:
+    void show(const std::string& title, const std::string& sublabel, std::int32_t goal) override {
+        prog& window = prog::instance();
+        window.main()->setText(QString::fromStdString(title));
+        window.sublabel()->setText(QString::fromStdString(sublabel));
+        window.proggoal()->setText(QString::fromStdString("of " + framework::CStr(goal)));
+        window.show();
+        window.raise();
+        goal_ = goal;
+        sinceShown_.start();
+    }
+
+    // The label is rewritten and repainted at most every 15 ms, and always at the goal: a
+    // repaint per iteration would cost more than the iteration itself.
+    void setCount(std::int32_t done) override {
+        prog* window = prog::openWindow();
+        if (window == nullptr || (done != goal_ && sinceShown_.elapsed() < repaintMilliseconds)) {
+            return;
+        }
+        window->prognum()->setText(QString::fromStdString(framework::CStr(done)));
+        window->prognum()->repaint();
+        sinceShown_.start();
+    }
+
+    void close() override { delete prog::openWindow(); }
+
+  private:
+    static constexpr qint64 repaintMilliseconds = 15;
+    std::int32_t goal_ = 0;
+    QElapsedTimer sinceShown_;
+};
+
+} // namespace
+
+prog::prog()
+    : main_(label(this, "Working...", {14, 8, 266, 20}, Qt::AlignHCenter, true)),
+      sublabel_(label(this, "Number of iterations completed:", {20, 36, 268, 20}, Qt::AlignHCenter,
+                      false)),
+      prognum_(label(this, "0", {28, 57, 100, 20}, Qt::AlignRight, false)),
+      proggoal_(label(this, "of 1000", {135, 57, 100, 20}, Qt::AlignLeft, false)),
+      staticText1_(label(this, "Press the CNTRL key to Cancel.", {14, 80, 272, 20},
+                         Qt::AlignHCenter, true)) {
+    setWindowTitle("Progress");
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+    setFixedSize(300, 106);
+    main_->setObjectName("main");
+    sublabel_->setObjectName("sublabel");
+    prognum_->setObjectName("prognum");
+    proggoal_->setObjectName("proggoal");
+    staticText1_->setObjectName("StaticText1");
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+prog::~prog() {
+    if (openProgress == this) {
+        openProgress = nullptr;
+    }
+}
+
+prog& prog::instance() {
+    if (openProgress == nullptr) {
+        openProgress = new prog;
+        openProgress->show();
+    }
+    return *openProgress;
+}
+
+prog* prog::openWindow() {
+    return openProgress;
+}
+
+Module1::Progress& progressWindow() {
+    static ProgressOnScreen progress;
+    return progress;
+}
