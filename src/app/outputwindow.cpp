@@ -3,6 +3,7 @@
 #include "app/alert.h"
 #include "data/module1.h"
 #include "framework/atomicfile.h"
+#include "framework/layoutfont.h"
 #include "framework/runtime.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -65,7 +66,7 @@ stats::stats()
     int index = 1;
     for (QPushButton* button : {pushButton1_, pushButton2_, pushButton3_, pushButton4_}) {
         button->setObjectName(QString("PushButton%1").arg(index++));
-        button->setFont(QFont("Times", 12));
+        button->setFont(framework::layoutFont("Times", 12));
         button->setAutoDefault(false);
     }
 

@@ -1,6 +1,7 @@
 #include "app/progresswindow.h"
 
 #include "framework/conversions.h"
+#include "framework/layoutfont.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -14,9 +15,7 @@ prog* openProgress = nullptr;
 QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment,
               bool bold) {
     auto* control = new QLabel(text, parent);
-    QFont font("Times", 12);
-    font.setBold(bold);
-    control->setFont(font);
+    control->setFont(framework::layoutFont("Times", 12, bold));
     control->setGeometry(geometry);
     control->setAlignment(alignment | Qt::AlignVCenter);
     return control;

@@ -2,6 +2,7 @@
 
 #include "app/outputwindow.h"
 #include "app/progresswindow.h"
+#include "framework/layoutfont.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,7 +19,7 @@ IterationsDialog::IterationsDialog(const Layout& layout, Analysis analysis)
       pushButton2_(new QPushButton("Cancel", this)), editField1_(new QLineEdit("1000", this)),
       staticText1_(new QLabel("Number of Iterations:", this)) {
     setWindowTitle(layout.title);
-    setFont(QFont("Times", 12));
+    setFont(framework::layoutFont("Times", 12));
     setMinimumSize(64, 64);
 
     // The caption is right-aligned against the field; where its text is wider in this font

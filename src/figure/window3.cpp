@@ -4,6 +4,7 @@
 #include "data/module1.h"
 #include "figure/figurecanvas.h"
 #include "figure/figurepainter.h"
+#include "framework/layoutfont.h"
 #include "figure/phasesplit.h"
 #include "framework/atomicfile.h"
 #include "framework/conversions.h"
@@ -42,20 +43,10 @@ constexpr int windowHeight = 480;
 // The band of option controls above the canvas.
 constexpr int controlsHeight = 180;
 
-// The band's controls are laid out for text 12 pixels high.
-const QFont& controlFont() {
-    static const QFont font = [] {
-        QFont times("Times");
-        times.setPixelSize(12);
-        return times;
-    }();
-    return font;
-}
-
 template <typename Control>
 Control* place(Control* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(name);
-    control->setFont(controlFont());
+    control->setFont(framework::layoutFont("Times", 12));
     control->setGeometry(left, top, width, height);
     return control;
 }
