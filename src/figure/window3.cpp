@@ -4,10 +4,10 @@
 #include "data/module1.h"
 #include "figure/figurecanvas.h"
 #include "figure/figurepainter.h"
-#include "framework/layoutfont.h"
 #include "figure/phasesplit.h"
 #include "framework/atomicfile.h"
 #include "framework/conversions.h"
+#include "framework/layoutfont.h"
 #include "framework/qtruntime.h"
 
 #include <QBuffer>
