@@ -2,11 +2,10 @@
 
 #include "data/module1.h"
 #include "framework/layoutfont.h"
+#include "framework/windowplacement.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -42,9 +41,7 @@ warning::warning()
     connect(pb1_, &QPushButton::clicked, this, &warning::pb1_Action);
     connect(pushButton2_, &QPushButton::clicked, this, &warning::PushButton2_Action);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    framework::centreOnScreen(*this);
     Event_Open();
 }
 

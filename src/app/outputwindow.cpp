@@ -3,19 +3,19 @@
 #include "app/alert.h"
 #include "data/module1.h"
 #include "framework/atomicfile.h"
+#include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
 #include "framework/runtime.h"
+#include "framework/windowplacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -23,7 +23,7 @@
 
 namespace {
 
-stats* openOutput = nullptr;
+framework::ImplicitInstance<stats> openOutput;
 
 constexpr int windowWidth = 600;
 constexpr int windowHeight = 480;
@@ -76,27 +76,19 @@ stats::stats()
     connect(pushButton3_, &QPushButton::clicked, this, &stats::PushButton3_Action);
     connect(pushButton4_, &QPushButton::clicked, this, &stats::PushButton4_Action);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-}
-
-stats::~stats() {
-    if (openOutput == this) {
-        openOutput = nullptr;
-    }
+    framework::centreOnScreen(*this);
 }
 
 stats& stats::instance() {
-    if (openOutput == nullptr) {
-        openOutput = new stats;
-        openOutput->show();
-    }
-    return *openOutput;
+    return openOutput.get([] {
+        auto* window = new stats;
+        window->show();
+        return window;
+    });
 }
 
 stats* stats::openWindow() {
-    return openOutput;
+    return openOutput.open();
 }
 
 void stats::resizeEvent(QResizeEvent* event) {
@@ -194,7 +186,7 @@ void stats::closeWindow() {
     // The window is gone for every later append at once, and deleted once this click is over.
     closing_ = true;
     close();
-    openOutput = nullptr;
+    openOutput.forget();
     deleteLater();
 }
 

@@ -18,7 +18,6 @@ class stats : public QWidget {
     // The open window, or a new, empty one, shown.
     static stats& instance();
     static stats* openWindow();
-    ~stats() override;
 
     QPlainTextEdit* out() const { return out_; }
     QPushButton* PushButton1() const { return pushButton1_; }

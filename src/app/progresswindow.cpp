@@ -1,16 +1,16 @@
 #include "app/progresswindow.h"
 
 #include "framework/conversions.h"
+#include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
+#include "framework/windowplacement.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 namespace {
 
-prog* openProgress = nullptr;
+framework::ImplicitInstance<prog> openProgress;
 
 QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment,
               bool bold) {
@@ -73,27 +73,19 @@ prog::prog()
     prognum_->setObjectName("prognum");
     proggoal_->setObjectName("proggoal");
     staticText1_->setObjectName("StaticText1");
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-}
-
-prog::~prog() {
-    if (openProgress == this) {
-        openProgress = nullptr;
-    }
+    framework::centreOnScreen(*this);
 }
 
 prog& prog::instance() {
-    if (openProgress == nullptr) {
-        openProgress = new prog;
-        openProgress->show();
-    }
-    return *openProgress;
+    return openProgress.get([] {
+        auto* window = new prog;
+        window->show();
+        return window;
+    });
 }
 
 prog* prog::openWindow() {
-    return openProgress;
+    return openProgress.open();
 }
 
 Module1::Progress& progressWindow() {

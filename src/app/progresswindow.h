@@ -15,7 +15,6 @@ class prog : public QWidget {
     // The open window, or a new one with the layout texts, shown.
     static prog& instance();
     static prog* openWindow();
-    ~prog() override;
 
     QLabel* main() const { return main_; }
     QLabel* sublabel() const { return sublabel_; }

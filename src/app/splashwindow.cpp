@@ -1,13 +1,12 @@
 #include "app/splashwindow.h"
 
+#include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
+#include "framework/windowplacement.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 #include <array>
@@ -18,10 +17,7 @@ constexpr int splashWidth = 400;
 constexpr int splashHeight = 300;
 constexpr int closeAfterMilliseconds = 3000;
 
-QPointer<splashwin>& theSplash() {
-    static QPointer<splashwin> window;
-    return window;
-}
+framework::ImplicitInstance<splashwin> theSplash;
 
 // A small two-phase series: a flat baseline, then a rise after the treatment starts.
 void drawSeriesSketch(QPainter& painter, const QRectF& area) {
@@ -125,9 +121,7 @@ splashwin::splashwin()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("TVK - Free");
     setFixedSize(splashWidth, splashHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    framework::centreOnScreen(*this);
     auto* timer1 = new QTimer(this);
     timer1->setObjectName("Timer1");
     timer1->setSingleShot(true);
@@ -137,7 +131,7 @@ splashwin::splashwin()
 }
 
 splashwin* splashwin::openWindow() {
-    return theSplash().data();
+    return theSplash.open();
 }
 
 void splashwin::paintEvent(QPaintEvent*) {
@@ -150,9 +144,7 @@ void splashwin::Timer1_Action() {
 }
 
 void showSplashWindow() {
-    if (theSplash().isNull()) {
-        theSplash() = new splashwin;
-    }
-    theSplash()->show();
-    theSplash()->raise();
+    splashwin& window = theSplash.get([] { return new splashwin; });
+    window.show();
+    window.raise();
 }

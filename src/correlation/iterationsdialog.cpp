@@ -3,14 +3,13 @@
 #include "app/outputwindow.h"
 #include "app/progresswindow.h"
 #include "framework/layoutfont.h"
+#include "framework/windowplacement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -50,9 +49,7 @@ IterationsDialog::IterationsDialog(const Layout& layout, Analysis analysis)
     connect(pushButton1_, &QPushButton::clicked, this, &IterationsDialog::PushButton1_Action);
     connect(pushButton2_, &QPushButton::clicked, this, &IterationsDialog::PushButton2_Action);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    framework::centreOnScreen(*this);
 }
 
 void IterationsDialog::PushButton1_Action() {

@@ -3,20 +3,17 @@
 #include "data/gridcelldelegate.h"
 #include "data/gridmodel.h"
 #include "data/module1.h"
+#include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QPointer>
 #include <QTableView>
 #include <QTimer>
 
 namespace {
 
-QPointer<Window1>& theDataWindow() {
-    static QPointer<Window1> window;
-    return window;
-}
+framework::ImplicitInstance<Window1> theDataWindow;
 
 constexpr int windowWidth = 250;
 constexpr int windowHeight = 480;
@@ -25,14 +22,11 @@ constexpr int rowHeight = 20;
 } // namespace
 
 Window1& Window1::instance() {
-    if (theDataWindow().isNull()) {
-        theDataWindow() = new Window1;
-    }
-    return *theDataWindow();
+    return theDataWindow.get([] { return new Window1; });
 }
 
 bool Window1::exists() {
-    return !theDataWindow().isNull();
+    return theDataWindow.open() != nullptr;
 }
 
 Window1::Window1()

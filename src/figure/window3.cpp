@@ -7,6 +7,7 @@
 #include "figure/phasesplit.h"
 #include "framework/atomicfile.h"
 #include "framework/conversions.h"
+#include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
 #include "framework/qtruntime.h"
 
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSvgGenerator>
@@ -33,10 +33,7 @@
 
 namespace {
 
-QPointer<Window3>& theFigureWindow() {
-    static QPointer<Window3> window;
-    return window;
-}
+framework::ImplicitInstance<Window3> theFigureWindow;
 
 constexpr int windowWidth = 400;
 constexpr int windowHeight = 480;
@@ -75,14 +72,11 @@ std::string_view bytesOf(const QByteArray& bytes) {
 } // namespace
 
 Window3& Window3::instance() {
-    if (theFigureWindow().isNull()) {
-        theFigureWindow() = new Window3;
-    }
-    return *theFigureWindow();
+    return theFigureWindow.get([] { return new Window3; });
 }
 
 bool Window3::exists() {
-    return !theFigureWindow().isNull();
+    return theFigureWindow.open() != nullptr;
 }
 
 void Window3::showBeside(Window1& dataWindow) {
