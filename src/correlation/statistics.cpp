@@ -2,13 +2,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
 namespace correlation {
 
+namespace {
+
+bool hasSpread(std::span<const double> values) {
+    return std::adjacent_find(values.begin(), values.end(), std::not_equal_to<>()) != values.end();
+}
+
+} // namespace
+
 double pearsonR(std::span<const double> x, std::span<const double> y) {
     const std::size_t pairs = std::min(x.size(), y.size());
+    // A column without spread has no correlation. Its sums would leave a rounding residue
+    // instead (0.1 seven times gives r = 2e-08) and pass it off as a real r.
+    if (!hasSpread(x.first(pairs)) || !hasSpread(y.first(pairs))) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
     const auto count = static_cast<double>(pairs);
     double sumXY = 0.0;
     double sumX = 0.0;
