@@ -32,7 +32,7 @@ struct BootstrapKind {
 
 void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress& progress,
          Output& output) {
-    const std::int32_t iterations = std::max(settings.iterations, minimumIterations);
+    const std::int32_t iterations = settings.iterations;
     if (iterations > maximumIterations) {
         notify(tooManyIterationsNotice());
         return;

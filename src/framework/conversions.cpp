@@ -1,5 +1,6 @@
 #include "framework/conversions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -70,6 +71,36 @@ std::size_t numericPrefixLength(std::string_view text) {
     return at;
 }
 
+// Whether a number of the numeric-prefix form is 1 or more in magnitude: its first significant
+// digit stands before the point once the exponent has moved it.
+bool isLargeMagnitude(std::string_view number) {
+    const std::size_t exponentAt = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view digits = number.substr(exponentAt + 1);
+        const bool negativeExponent = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            digits.remove_prefix(1);
+        }
+        for (char digit : digits) {
+            exponent = std::min(exponent * 10 + (digit - '0'), 1000000LL);
+        }
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    const std::size_t point = mantissa.find('.');
+    const std::string_view integerPart = mantissa.substr(0, point);
+    const std::size_t firstSignificant = integerPart.find_first_not_of('0');
+    if (firstSignificant != std::string_view::npos) {
+        return exponent + static_cast<long long>(integerPart.size() - firstSignificant) > 0;
+    }
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : mantissa.substr(point + 1);
+    const std::size_t firstFractionSignificant = fraction.find_first_not_of('0');
+    return firstFractionSignificant != std::string_view::npos &&
+           exponent - static_cast<long long>(firstFractionSignificant) > 0;
+}
+
 } // namespace
 
 double CDbl(std::string_view text) {
@@ -88,8 +119,12 @@ double CDbl(std::string_view text) {
         number.remove_prefix(1);
     }
     double value = 0.0;
-    std::from_chars(number.data(), number.data() + number.size(), value,
-                    std::chars_format::general);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Too large to hold reads as infinity, too small as zero, never as an arbitrary 0.
+        value = isLargeMagnitude(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    }
     return negative ? -value : value;
 }
 

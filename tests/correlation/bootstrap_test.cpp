@@ -156,8 +156,8 @@ TEST_F(BootstrapTest, ConstantColumnHasNoP) {
             output.blocks.clear();
             analysis.analysis({100}, progress, output);
             ASSERT_EQ(output.blocks.size(), 1u);
-            EXPECT_EQ(output.blocks[0], expectedBlock(analysis.title, analysis.statistic +
-                                                                          " = NaN, p = undefined"))
+            EXPECT_EQ(output.blocks[0],
+                      expectedBlock(analysis.title, analysis.statistic + " = NaN, p = undefined"))
                 << constant;
         }
     }

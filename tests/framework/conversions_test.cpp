@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TextDouble{"1e", 1}, TextDouble{"1e+", 1}, TextDouble{"12abc", 12},
                     TextDouble{"abc", 0}, TextDouble{".", 0}, TextDouble{"-", 0},
                     TextDouble{"nan", 0}, TextDouble{"inf", 0}, TextDouble{"0x10", 0},
-                    TextDouble{"0.1", 0.1}, TextDouble{"A", 0}));
+                    TextDouble{"0.1", 0.1}, TextDouble{"A", 0}, TextDouble{"1e400", inf},
+                    TextDouble{"-1e400", -inf}, TextDouble{"0.0001e313", inf},
+                    TextDouble{"1e-400", 0}, TextDouble{"1000e-403", 0}));
 
 struct MaskCase {
     double value;
