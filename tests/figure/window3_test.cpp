@@ -264,6 +264,8 @@ class Window3Test : public QObject {
             << QStringList{"1", "4", "2"} << QStringList{"0", "0", "1"} << 1;
         QTest::newRow("one point") << QStringList{"3"} << QStringList{"1"} << 0;
         QTest::newRow("no point") << QStringList{} << QStringList{} << 0;
+        QTest::newRow("a value too large to hold")
+            << QStringList{"1", "1e400", "2"} << QStringList{"0", "0", "1"} << 0;
     }
     void seriesWithoutSpreadOrPhasesDrawWithoutFault() {
         QFETCH(QStringList, values);
