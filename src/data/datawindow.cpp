@@ -25,10 +25,6 @@ Window1& Window1::instance() {
     return theDataWindow.get([] { return new Window1; });
 }
 
-bool Window1::exists() {
-    return theDataWindow.open() != nullptr;
-}
-
 Window1::Window1()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowMinMaxButtonsHint),

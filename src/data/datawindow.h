@@ -11,7 +11,6 @@ class Window1 : public QMainWindow {
   public:
     // The one Data Window, made on first use.
     static Window1& instance();
-    static bool exists();
     ~Window1() override;
 
     QTableView* ListBox1() const { return listBox1_; }

@@ -52,7 +52,6 @@ struct FigureGeometry {
     std::vector<std::string> valueTexts;
     // The red line after the last phase-A point of the last click, when a click has split.
     std::optional<int> splitX;
-    int meanY = meanRow;
     // The 1, 2 and 3 sigma lines above and below the mean: k = 1 above, k = 1 below, k = 2 ...
     std::array<int, 6> sigmaRows{};
     // The x halfway between the last phase-A point and the first phase-B point.

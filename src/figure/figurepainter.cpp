@@ -59,7 +59,7 @@ void paintFigure(QPainter& painter, const figure::FigureGeometry& geometry,
     }
     if (options.showMean) {
         usePen(painter, blue);
-        drawRowLine(painter, 0, pictureWidth, geometry.meanY);
+        drawRowLine(painter, 0, pictureWidth, figure::meanRow);
     }
     if (options.showSigmas) {
         usePen(painter, green);

@@ -2,7 +2,7 @@
 
 #include "framework/runtime.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -56,10 +56,6 @@ void installQtRuntime() {
 
 void MsgBox(const QString& text, QWidget* parent) {
     QMessageBox::information(parent, QString(), text, QMessageBox::Ok);
-}
-
-void Beep() {
-    QApplication::beep();
 }
 
 } // namespace framework

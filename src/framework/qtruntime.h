@@ -14,6 +14,4 @@ void installQtRuntime();
 // A plain modal message with one OK button.
 void MsgBox(const QString& text, QWidget* parent = nullptr);
 
-void Beep();
-
 } // namespace framework

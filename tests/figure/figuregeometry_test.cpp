@@ -45,7 +45,6 @@ TEST(FigureGeometry, PlacesThePointsByTheirZScores) {
     EXPECT_EQ(geometry.connections[1].to.y, 236);
     // The first pair of sigma lines goes through the first and the third point.
     EXPECT_EQ(geometry.sigmaRows, (std::array<int, 6>{233, 366, 166, 433, 100, 500}));
-    EXPECT_EQ(geometry.meanY, 300);
     EXPECT_FALSE(geometry.splitX.has_value());
 }
 
