@@ -6,22 +6,15 @@
 
 namespace Module1 {
 
-namespace {
-
-bool isDataRow(int row) {
-    return row >= DataGrid::firstDataRow && row <= DataGrid::lastDataRow;
-}
-
-} // namespace
-
 void deleteRowCommand(int selectedRow) {
-    if (isDataRow(selectedRow) && ask("Are you sure you want to delete the row?", "Delete")) {
+    if (DataGrid::isDataRow(selectedRow) &&
+        ask("Are you sure you want to delete the row?", "Delete")) {
         deleteRow(grid(), selectedRow);
     }
 }
 
 void clearRowCommand(int selectedRow) {
-    if (isDataRow(selectedRow) &&
+    if (DataGrid::isDataRow(selectedRow) &&
         ask("Are you sure you want to clear the data from the selected row?", "Erase")) {
         clearRow(grid(), selectedRow);
     }

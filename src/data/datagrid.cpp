@@ -32,9 +32,12 @@ void DataGrid::setCell(int row, int column, std::string text) {
     cells_[row][column] = std::move(text);
 }
 
+bool DataGrid::isDataRow(int row) {
+    return row >= firstDataRow && row <= lastDataRow;
+}
+
 bool DataGrid::isEditable(int row, int column) {
-    return row >= firstDataRow && row <= lastDataRow &&
-           (column == dvColumn || column == phaseColumn);
+    return isDataRow(row) && (column == dvColumn || column == phaseColumn);
 }
 
 int DataGrid::addChangeListener(ChangeListener listener) {

@@ -25,6 +25,7 @@ class DataGrid {
     // when they end (see ChangeBatch).
     void setCell(int row, int column, std::string text);
 
+    static bool isDataRow(int row);
     static bool isEditable(int row, int column);
 
     using ChangeListener = std::function<void()>;

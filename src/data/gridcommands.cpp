@@ -5,10 +5,6 @@
 
 namespace {
 
-bool isDataRow(int row) {
-    return row >= DataGrid::firstDataRow && row <= DataGrid::lastDataRow;
-}
-
 void clearColumns(DataGrid& grid, std::initializer_list<int> columns) {
     const DataGrid::ChangeBatch change(grid);
     for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
@@ -22,7 +18,7 @@ void clearColumns(DataGrid& grid, std::initializer_list<int> columns) {
 } // namespace
 
 void deleteRow(DataGrid& grid, int row) {
-    if (!isDataRow(row)) {
+    if (!DataGrid::isDataRow(row)) {
         return;
     }
     const DataGrid::ChangeBatch change(grid);
@@ -40,7 +36,7 @@ void deleteRow(DataGrid& grid, int row) {
 }
 
 void clearRow(DataGrid& grid, int row) {
-    if (!isDataRow(row)) {
+    if (!DataGrid::isDataRow(row)) {
         return;
     }
     const DataGrid::ChangeBatch change(grid);
