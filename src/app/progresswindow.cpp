@@ -1,11 +1,12 @@
 #include "app/progresswindow.h"
 
+#include "framework/coarseclock.h"
 #include "framework/conversions.h"
 #include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
+#include "framework/vectorstate.h"
 #include "framework/windowplacement.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 
 namespace {
@@ -31,27 +32,29 @@ class ProgressOnScreen final : public Module1::Progress {
         window.show();
         window.raise();
         goal_ = goal;
-        sinceShown_.start();
+        shownAt_ = framework::coarseMilliseconds();
     }
 
     // The label is rewritten and repainted at most every 15 ms, and always at the goal: a
     // repaint per iteration would cost more than the iteration itself.
     void setCount(std::int32_t done) override {
         prog* window = prog::openWindow();
-        if (window == nullptr || (done != goal_ && sinceShown_.elapsed() < repaintMilliseconds)) {
+        const std::int64_t now = framework::coarseMilliseconds();
+        if (window == nullptr || (done != goal_ && now - shownAt_ < repaintMilliseconds)) {
             return;
         }
         window->prognum()->setText(QString::fromStdString(framework::CStr(done)));
         window->prognum()->repaint();
-        sinceShown_.start();
+        framework::clearUpperVectorState();
+        shownAt_ = now;
     }
 
     void close() override { delete prog::openWindow(); }
 
   private:
-    static constexpr qint64 repaintMilliseconds = 15;
+    static constexpr std::int64_t repaintMilliseconds = 15;
     std::int32_t goal_ = 0;
-    QElapsedTimer sinceShown_;
+    std::int64_t shownAt_ = 0;
 };
 
 } // namespace

@@ -1,17 +1,21 @@
 #include "framework/qtruntime.h"
 
+#include "framework/coarseclock.h"
 #include "framework/runtime.h"
+#include "framework/vectorstate.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
+
+#include <cstdint>
+#include <limits>
 
 namespace framework {
 
 namespace {
 
-constexpr qint64 throttleMilliseconds = 15;
+constexpr std::int64_t throttleMilliseconds = 15;
 
 #ifdef Q_OS_MACOS
 constexpr Qt::KeyboardModifier controlKey = Qt::MetaModifier;
@@ -24,25 +28,28 @@ constexpr Qt::KeyboardModifier controlKey = Qt::ControlModifier;
 // edit's handler) never re-enter the event loop, while long ones (an analysis) keep the windows
 // alive and the progress counter moving.
 void throttledYield() {
-    static QElapsedTimer sinceLastCall;
-    static QElapsedTimer sinceEventsRan;
-    if (!sinceLastCall.isValid() || sinceLastCall.elapsed() > throttleMilliseconds) {
-        sinceEventsRan.start();
+    static std::int64_t lastCall = std::numeric_limits<std::int64_t>::min() / 2;
+    static std::int64_t eventsRan = 0;
+    const std::int64_t now = coarseMilliseconds();
+    if (now - lastCall > throttleMilliseconds) {
+        eventsRan = now;
     }
-    sinceLastCall.start();
-    if (sinceEventsRan.elapsed() < throttleMilliseconds) {
+    lastCall = now;
+    if (now - eventsRan < throttleMilliseconds) {
         return;
     }
     QCoreApplication::processEvents();
-    sinceEventsRan.start();
+    clearUpperVectorState();
+    eventsRan = lastCall = coarseMilliseconds();
 }
 
 bool cachedControlKey() {
-    static QElapsedTimer sinceAsked;
+    static std::int64_t askedAt = std::numeric_limits<std::int64_t>::min() / 2;
     static bool held = false;
-    if (!sinceAsked.isValid() || sinceAsked.elapsed() >= throttleMilliseconds) {
+    const std::int64_t now = coarseMilliseconds();
+    if (now - askedAt >= throttleMilliseconds) {
         held = QGuiApplication::queryKeyboardModifiers().testFlag(controlKey);
-        sinceAsked.start();
+        askedAt = now;
     }
     return held;
 }
