@@ -62,12 +62,4 @@ bool readtextdata(std::string_view s) {
     return pasteText(grid(), s, PasteColumns::both);
 }
 
-bool pastedvdata(std::string_view s) {
-    return pasteText(grid(), s, PasteColumns::dv);
-}
-
-bool pastephasedata(std::string_view s) {
-    return pasteText(grid(), s, PasteColumns::phase);
-}
-
 } // namespace Module1

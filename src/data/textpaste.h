@@ -16,11 +16,7 @@ enum class PasteColumns { both, dv, phase };
 
 namespace Module1 {
 
-// The grid's DV and phase columns from tab-delimited text.
+// The grid's DV and phase columns from a tab-delimited text file.
 [[nodiscard]] bool readtextdata(std::string_view s);
-// The DV column from the first field of each line.
-[[nodiscard]] bool pastedvdata(std::string_view s);
-// The phase column from the first field of each line.
-[[nodiscard]] bool pastephasedata(std::string_view s);
 
 } // namespace Module1

@@ -50,14 +50,14 @@ TEST_F(TextPaste, AnEmptyFieldIsAMissingValueNotTheOldCell) {
 }
 
 TEST_F(TextPaste, OneColumnPasteLeavesTheOtherColumn) {
-    EXPECT_FALSE(Module1::pastedvdata("1\t8\n2"));
+    EXPECT_FALSE(pasteText(grid(), "1\t8\n2", PasteColumns::dv));
     EXPECT_EQ(dv(1), "1");
     EXPECT_EQ(dv(2), "2");
     EXPECT_EQ(dv(3), "");
     for (int row = 1; row <= 4; ++row) {
         EXPECT_EQ(phase(row), "9") << row;
     }
-    EXPECT_FALSE(Module1::pastephasedata("A\nB\t1"));
+    EXPECT_FALSE(pasteText(grid(), "A\nB\t1", PasteColumns::phase));
     EXPECT_EQ(phase(1), "A");
     EXPECT_EQ(phase(2), "B");
     EXPECT_EQ(phase(3), "");
@@ -89,8 +89,9 @@ TEST_F(TextPaste, LinesPastTheLastRowAreNotWrittenAndReported) {
 
     EXPECT_FALSE(Module1::readtextdata(lines(199, "199\t1\n\t\n \t ")))
         << "empty lines after the last row hold no data";
-    EXPECT_TRUE(Module1::pastephasedata(lines(199, "199\n7")));
-    EXPECT_FALSE(Module1::pastedvdata(lines(199, "199\n\t7"))) << "field 2 is not pasted";
+    EXPECT_TRUE(pasteText(grid(), lines(199, "199\n7"), PasteColumns::phase));
+    EXPECT_FALSE(pasteText(grid(), lines(199, "199\n\t7"), PasteColumns::dv))
+        << "field 2 is not pasted";
 }
 
 } // namespace
