@@ -1,4 +1,4 @@
-#include "app/output.h"
+#include "analysis/output.h"
 #include "app/progresswindow.h"
 #include "correlation/bootstrap.h"
 #include "data/module1.h"
@@ -30,7 +30,7 @@ void runBootstrap(benchmark::State& state, void (*analysis)(const Module1::Boots
     framework::seedRnd(7);
     DiscardingOutput output;
     for (auto _ : state) {
-        analysis({100000}, progressWindow(), output);
+        analysis({100000}, progressOnScreen(), output);
     }
 }
 

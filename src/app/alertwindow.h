@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/alert.h"
+#include "analysis/alert.h"
 
 #include <QDialog>
 

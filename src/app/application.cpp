@@ -1,7 +1,10 @@
 #include "app/application.h"
 
+#include "analysis/reportwindows.h"
 #include "app/alertwindow.h"
 #include "app/menubar.h"
+#include "app/outputwindow.h"
+#include "app/progresswindow.h"
 #include "app/quit.h"
 #include "app/splashwindow.h"
 #include "correlation/pearsondialog.h"
@@ -24,12 +27,14 @@ App* theApp = nullptr;
 App::App() {
     theApp = this;
     Module1::setAlertWindow(&alertWindow());
+    analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
     connect(qApp, &QGuiApplication::commitDataRequest, this, &App::commitData);
     qApp->installEventFilter(this);
 }
 
 App::~App() {
     Module1::setAlertWindow(nullptr);
+    analysis::installReportWindows(nullptr, nullptr);
     theApp = nullptr;
 }
 

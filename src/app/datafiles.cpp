@@ -1,6 +1,6 @@
 #include "app/datafiles.h"
 
-#include "app/alert.h"
+#include "analysis/alert.h"
 #include "app/qtvfile.h"
 #include "data/gridcopy.h"
 #include "data/module1.h"

@@ -1,6 +1,6 @@
 #include "app/datamenucommands.h"
 
-#include "app/alert.h"
+#include "analysis/alert.h"
 #include "data/gridcommands.h"
 #include "data/module1.h"
 

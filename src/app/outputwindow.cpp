@@ -1,6 +1,6 @@
 #include "app/outputwindow.h"
 
-#include "app/alert.h"
+#include "analysis/alert.h"
 #include "data/module1.h"
 #include "framework/atomicfile.h"
 #include "framework/implicitinstance.h"
@@ -212,7 +212,7 @@ void stats::PushButton4_Action() {
     Module1::outputsaved = true;
 }
 
-Module1::Output& outputWindow() {
+Module1::Output& outputOnScreen() {
     static OutputOnScreen output;
     return output;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/output.h"
+#include "analysis/output.h"
 
 #include <QWidget>
 
@@ -57,4 +57,4 @@ class stats : public QWidget {
 };
 
 // The output protocol on the screen: appends to the open window, or to a new one.
-Module1::Output& outputWindow();
+Module1::Output& outputOnScreen();

@@ -1,6 +1,6 @@
 #include "app/pastecommands.h"
 
-#include "app/alert.h"
+#include "analysis/alert.h"
 #include "data/module1.h"
 
 namespace Module1 {

@@ -35,6 +35,14 @@ class ProgressOnScreen final : public Module1::Progress {
         shownAt_ = framework::coarseMilliseconds();
     }
 
+    void setMainLabel(const std::string& title) override {
+        if (prog* window = prog::openWindow()) {
+            window->main()->setText(QString::fromStdString(title));
+            window->main()->repaint();
+            framework::clearUpperVectorState();
+        }
+    }
+
     // The label is rewritten and repainted at most every 15 ms, and always at the goal: a
     // repaint per iteration would cost more than the iteration itself.
     void setCount(std::int32_t done) override {
@@ -91,7 +99,7 @@ prog* prog::openWindow() {
     return openProgress.open();
 }
 
-Module1::Progress& progressWindow() {
+Module1::Progress& progressOnScreen() {
     static ProgressOnScreen progress;
     return progress;
 }

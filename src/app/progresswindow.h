@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/progress.h"
+#include "analysis/progress.h"
 
 #include <QWidget>
 
@@ -8,7 +8,7 @@ class QLabel;
 
 // The "Progress" window: a small floating window that says what runs and how many iterations
 // are done, and that holding Control cancels. It has no code of its own; analyses drive it
-// through progressWindow().
+// through progressOnScreen().
 class prog : public QWidget {
     Q_OBJECT
   public:
@@ -33,4 +33,4 @@ class prog : public QWidget {
 };
 
 // The progress protocol on the screen.
-Module1::Progress& progressWindow();
+Module1::Progress& progressOnScreen();

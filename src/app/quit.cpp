@@ -1,6 +1,6 @@
 #include "app/quit.h"
 
-#include "app/alert.h"
+#include "analysis/alert.h"
 #include "data/module1.h"
 
 namespace Module1 {

@@ -1,16 +1,17 @@
 #include "correlation/bootstrap.h"
 
-#include "app/alert.h"
+#include "analysis/alert.h"
+#include "analysis/correlationbasics.h"
+#include "analysis/counts.h"
+#include "analysis/draws.h"
+#include "analysis/procedures.h"
+#include "analysis/run.h"
 #include "correlation/bootstrapreport.h"
-#include "correlation/procedures.h"
-#include "correlation/statistics.h"
+#include "correlation/resampledpearson.h"
 #include "data/module1.h"
-#include "framework/conversions.h"
 #include "framework/random.h"
 
 #include <algorithm>
-#include <functional>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -22,111 +23,93 @@ namespace {
 struct BootstrapKind {
     std::string runningTitle;
     BootstrapReport report;
-    // Every iteration, or only at multiples of 10 and at the last one.
-    bool countEveryIteration;
-    // Copies the complete pairs into the statistic's inputs and returns the observed value.
-    std::function<double()> observe;
-    // Draws x values anew and returns the statistic of that resample.
-    std::function<double()> resample;
+    // The counter shows every this many iterations (and the last).
+    std::int32_t counterEvery;
 };
 
-void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress& progress,
-         Output& output) {
-    const std::int32_t iterations = settings.iterations;
-    if (iterations > maximumIterations) {
-        notify(tooManyIterationsNotice());
-        return;
+// Loads the complete pairs; false, with a notice, when the count or the data will not do.
+bool loadPairs(const BootstrapSettings& settings) {
+    if (settings.iterations > analysis::maximumCount) {
+        notify(analysis::tooManyNotice("iterations"));
+        return false;
     }
     loadvectors();
     if (n < 2) {
         notify("Not enough data to run these analyses.");
-        return;
+        return false;
     }
-    progress.show(kind.runningTitle, "Number of iterations completed", iterations);
-    const double observed = kind.observe();
-    std::int32_t count = 0;
-    for (std::int32_t b = 1; b <= iterations; ++b) {
-        if (correlation::countsAsExtreme(kind.resample(), observed)) {
-            ++count;
-        }
-        if (kind.countEveryIteration || b % 10 == 0 || b == iterations) {
-            progress.setCount(b);
-        }
-        if (progress.cancelRequested()) {
-            progress.close();
-            return;
-        }
-        progress.yield();
-    }
-    output.append(bootstrapReportBlock(kind.report, n, missing, iterations, observed,
-                                       correlation::bootstrapP(count, iterations)));
-    progress.close();
+    return true;
 }
 
-void drawResample(Series& target) {
-    for (std::int32_t i = 1; i <= n; ++i) {
-        target[i] = v1[framework::randomPosition(n)];
+// observe() gives the observed statistic; resample(stream) one resample's.
+template <typename Observe, typename Resample>
+void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress& progress,
+         Output& output, Observe observe, Resample resample) {
+    analysis::AnalysisRun run(progress, output);
+    run.show(kind.runningTitle, "Number of iterations completed", settings.iterations);
+    const double observed = observe();
+    std::int32_t count = 0;
+    bool completed = false;
+    framework::withRandomStream([&](auto& stream) {
+        completed = run.iterate(settings.iterations, kind.counterEvery, [&](std::int32_t) {
+            if (analysis::countsAsExtreme(resample(stream), observed)) {
+                ++count;
+            }
+        });
+    });
+    if (completed) {
+        run.finish(bootstrapReportBlock(kind.report, n, missing, settings.iterations, observed,
+                                        analysis::bootstrapP(count, settings.iterations)));
     }
 }
 
 } // namespace
 
 BootstrapSettings readBootstrapSettings(std::string_view iterationsText) {
-    return {std::max(minimumIterations, framework::toInt32(framework::CDbl(iterationsText)))};
-}
-
-std::string tooManyIterationsNotice() {
-    return "Please enter no more than " + framework::CStr(maximumIterations) + " iterations.";
+    return {analysis::countFromField(iterationsText)};
 }
 
 void runpearson(const BootstrapSettings& settings, Progress& progress, Output& output) {
-    const BootstrapKind kind{
-        "Running Bootstrapped Pearson-r",
-        {"Bootstrapped Pearson r", "Pearson r"},
-        true,
-        [] {
-            std::copy_n(v1.begin() + 1, n, vq.begin() + 1);
-            std::copy_n(v2.begin() + 1, n, vvq.begin() + 1);
-            return pearsonr();
-        },
-        [] {
-            drawResample(vq);
-            return pearsonr();
-        },
-    };
-    run(settings, kind, progress, output);
+    if (!loadPairs(settings)) {
+        return;
+    }
+    std::copy_n(v1.begin() + 1, n, vq.begin() + 1);
+    std::copy_n(v2.begin() + 1, n, vvq.begin() + 1);
+    const auto pairs = static_cast<std::size_t>(n);
+    const correlation::ResampledPearson pearson{std::span(vq).subspan(1, pairs),
+                                                std::span(vvq).subspan(1, pairs)};
+    run(
+        settings, {"Running Bootstrapped Pearson-r", {"Bootstrapped Pearson r", "Pearson r"}, 1},
+        progress, output, [&] { return pearson.observed(); },
+        [&](auto& stream) { return pearson.resample(stream); });
 }
 
 void spearmanrho(const BootstrapSettings& settings, Progress& progress, Output& output) {
-    // A resample's x values all come from the observed ones, so their ranks follow from which
-    // observed values were drawn how often: the ranks getranks(1) would give, in linear time.
-    std::optional<correlation::DrawnRanks> drawnRanks;
-    std::vector<std::int32_t> drawn;
-    const BootstrapKind kind{
-        "Running Bootstrapped Spearman Rho",
-        {"Bootstrapped Spearman Rho", "Rho"},
-        false,
-        [&] {
-            std::copy_n(v1.begin() + 1, n, vr1.begin() + 1);
-            std::copy_n(v2.begin() + 1, n, vr2.begin() + 1);
-            getranks(1);
-            getranks(2);
-            drawnRanks.emplace(std::span(v1).subspan(1, static_cast<std::size_t>(n)));
-            drawn.resize(static_cast<std::size_t>(n));
-            return tiecorrectedrho();
-        },
-        [&] {
+    if (!loadPairs(settings)) {
+        return;
+    }
+    std::copy_n(v1.begin() + 1, n, vr1.begin() + 1);
+    std::copy_n(v2.begin() + 1, n, vr2.begin() + 1);
+    getranks(1);
+    getranks(2);
+    // A resample's x values all come from the observed ones, so their ranks follow from how
+    // often each observed value was drawn: the ranks getranks(1) would give, in linear time.
+    const auto pairs = static_cast<std::size_t>(n);
+    analysis::DrawnRanks drawnRanks{std::span(v1).subspan(1, pairs)};
+    std::vector<std::int32_t> drawn(pairs);
+    run(
+        settings, {"Running Bootstrapped Spearman Rho", {"Bootstrapped Spearman Rho", "Rho"}, 10},
+        progress, output, [] { return tiecorrectedrho(); },
+        [&](auto& stream) {
             for (std::int32_t i = 1; i <= n; ++i) {
-                const std::int32_t position = framework::randomPosition(n);
+                const std::int32_t position = analysis::drawPosition(stream, n);
                 vr1[i] = v1[position];
                 drawn[i - 1] = position - 1;
             }
             // The y ranks and their tie sum stay as the observed data left them.
-            stx[1] = drawnRanks->rank(drawn, std::span(vrank[1]).subspan(1));
+            stx[1] = drawnRanks.rank(drawn, std::span(vrank[1]).subspan(1, pairs));
             return tiecorrectedrho();
-        },
-    };
-    run(settings, kind, progress, output);
+        });
 }
 
 } // namespace Module1

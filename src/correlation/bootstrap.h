@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/output.h"
-#include "app/progress.h"
+#include "analysis/output.h"
+#include "analysis/progress.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 // The bootstrapped Pearson r and Spearman rho analyses: the observed statistic of the complete
@@ -16,14 +15,8 @@ struct BootstrapSettings {
     std::int32_t iterations = 1000;
 };
 
-inline constexpr std::int32_t minimumIterations = 100;
-inline constexpr std::int32_t maximumIterations = 1'000'000;
-
 // The iteration field's text as a count: its number, truncated, and at least 100.
 BootstrapSettings readBootstrapSettings(std::string_view iterationsText);
-
-// The notice for a count above maximumIterations.
-std::string tooManyIterationsNotice();
 
 // Each appends one report block to output unless the data are lacking (a notice), the count is
 // too large (a notice) or the user cancels; the progress window is closed when it returns.

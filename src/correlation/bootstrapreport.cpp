@@ -1,6 +1,7 @@
 #include "correlation/bootstrapreport.h"
 
-#include "app/reportblock.h"
+#include "analysis/report.h"
+#include "data/module1.h"
 #include "framework/conversions.h"
 
 #include <cmath>
@@ -12,11 +13,11 @@ std::string bootstrapReportBlock(const BootstrapReport& report, std::int32_t val
                                  double statistic, double p) {
     using framework::CStr;
     const std::string pText = std::isnan(statistic) ? "undefined" : framework::Format(p, ".00##");
-    return reportBlock({report.title},
-                       {"Valid N-Size = " + CStr(validN),
-                        "Missing Pairwise = " + CStr(missingPairs),
-                        "Number of iterations = " + CStr(iterations), "",
-                        report.statistic + " = " + CStr(statistic) + ", p = " + pText, ""});
+    return analysis::reportBlock(
+        cps, {report.title},
+        {"Valid N-Size = " + CStr(validN), "Missing Pairwise = " + CStr(missingPairs),
+         "Number of iterations = " + CStr(iterations), "",
+         report.statistic + " = " + CStr(statistic) + ", p = " + pText, ""});
 }
 
 } // namespace Module1

@@ -1,12 +1,9 @@
 #include "correlation/iterationsdialog.h"
 
-#include "app/outputwindow.h"
-#include "app/progresswindow.h"
+#include "analysis/numerickeys.h"
 #include "framework/layoutfont.h"
 #include "framework/windowplacement.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,7 +35,7 @@ IterationsDialog::IterationsDialog(const Layout& layout, Analysis analysis)
     pushButton2_->setAutoDefault(false);
     editField1_->setObjectName("EditField1");
     editField1_->setGeometry(layout.field.translated(shift, 0));
-    editField1_->installEventFilter(this);
+    analysis::filterKeys(*editField1_, analysis::NumericKeys::Digits);
     staticText1_->setObjectName("StaticText1");
     const int captionLeft =
         std::max(0, std::min(layout.caption.left(), captionRight - textWidth) + shift);
@@ -53,58 +50,13 @@ IterationsDialog::IterationsDialog(const Layout& layout, Analysis analysis)
 }
 
 void IterationsDialog::PushButton1_Action() {
-    if (running_) {
-        return;
-    }
     const Module1::BootstrapSettings settings =
         Module1::readBootstrapSettings(editField1_->text().toStdString());
-    running_ = true;
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{pushButton1_, pushButton2_, editField1_}) {
-        control->setEnabled(false);
-    }
-    analysis_(settings, progressWindow(), outputWindow());
-    running_ = false;
-    accept();
+    runAnalysis([this, settings](Module1::Progress& progress, Module1::Output& output) {
+        analysis_(settings, progress, output);
+    });
 }
 
 void IterationsDialog::PushButton2_Action() {
     reject();
-}
-
-void IterationsDialog::reject() {
-    // Escape and the close box wait until the run has ended, like the buttons.
-    if (!running_) {
-        QDialog::reject();
-    }
-}
-
-void IterationsDialog::closeEvent(QCloseEvent* event) {
-    if (running_) {
-        event->ignore();
-    } else {
-        QDialog::closeEvent(event);
-    }
-}
-
-bool IterationsDialog::EditField1_KeyDown(int key, const QString& text) {
-    switch (key) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        return false;
-    default:
-        return !(text.size() == 1 && text[0] >= '0' && text[0] <= '9');
-    }
-}
-
-bool IterationsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == editField1_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        return EditField1_KeyDown(key->key(), key->text());
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -2,16 +2,14 @@
 
 #include "correlation/bootstrap.h"
 
-#include <QDialog>
+#include "analysis/analysisdialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The small modal dialog of a bootstrap analysis: a number of iterations, OK and Cancel. OK
-// reads the field once, disables the controls, runs the analysis while the dialog stays open,
-// and closes the dialog when the analysis ends in any way.
-class IterationsDialog : public QDialog {
+// The small modal dialog of a bootstrap analysis: a number of iterations, OK and Cancel.
+class IterationsDialog : public AnalysisDialog {
     Q_OBJECT
   public:
     using Analysis = void (*)(const Module1::BootstrapSettings&, Module1::Progress&,
@@ -34,14 +32,9 @@ class IterationsDialog : public QDialog {
 
     void PushButton1_Action();
     void PushButton2_Action();
-    // True to swallow the typed key: everything but digits, backspace, delete and the arrows.
-    static bool EditField1_KeyDown(int key, const QString& text);
 
   protected:
     IterationsDialog(const Layout& layout, Analysis analysis);
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
   private:
     Analysis analysis_;
@@ -49,5 +42,4 @@ class IterationsDialog : public QDialog {
     QPushButton* pushButton2_;
     QLineEdit* editField1_;
     QLabel* staticText1_;
-    bool running_ = false;
 };

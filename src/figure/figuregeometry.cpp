@@ -1,5 +1,6 @@
 #include "figure/figuregeometry.h"
 
+#include "analysis/basics.h"
 #include "framework/conversions.h"
 
 namespace figure {
@@ -21,7 +22,7 @@ std::vector<double> valuesOfPhase(const FigureSeries& series, PointPhase phase) 
 // A phase's mean and sigma lines in the whole series' z units, each only where it is defined.
 void addPhaseLines(FigureGeometry& geometry, const std::vector<double>& phaseValues, double mean,
                    double sigma, int fromX, int toX) {
-    const double phaseMean = seriesMean(phaseValues);
+    const double phaseMean = analysis::mean(phaseValues);
     const double phaseSigma = sampleSigma(phaseValues, phaseMean);
     if (const auto y = pixelRow(phaseLevel(phaseMean, phaseSigma, 0, mean, sigma))) {
         geometry.phaseMeanLines.push_back({fromX, toX, *y});
@@ -67,7 +68,7 @@ FigureGeometry figureGeometry(const FigureSeries& series, int divider,
     }
 
     geometry.phaseSplitX = toInt32((series.na + 0.5) * step);
-    const double mean = seriesMean(series.values);
+    const double mean = analysis::mean(series.values);
     const double sigma = sampleSigma(series.values, mean);
     addPhaseLines(geometry, valuesOfPhase(series, PointPhase::a), mean, sigma, 0,
                   geometry.phaseSplitX);

@@ -1,5 +1,6 @@
 #include "figure/figurescale.h"
 
+#include "analysis/basics.h"
 #include "framework/conversions.h"
 
 #include <algorithm>
@@ -12,34 +13,18 @@ namespace {
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 }
 
-double seriesMean(std::span<const double> values) {
-    if (values.empty()) {
-        return notANumber;
-    }
-    double sum = 0.0;
-    for (const double value : values) {
-        sum += value;
-    }
-    return sum / static_cast<double>(values.size());
-}
-
 double sampleSigma(std::span<const double> values, double mean) {
     if (values.size() < 2) {
         return notANumber;
     }
-    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
-    if (*lowest == *highest) {
+    if (analysis::isConstant(values)) {
         return 0.0;
     }
-    double squares = 0.0;
-    for (const double value : values) {
-        squares += std::pow(value - mean, 2.0);
-    }
-    return std::sqrt(squares / static_cast<double>(values.size() - 1));
+    return analysis::standardDeviation(values, mean, static_cast<double>(values.size() - 1));
 }
 
 std::vector<double> zScores(std::span<const double> values) {
-    const double mean = seriesMean(values);
+    const double mean = analysis::mean(values);
     const double sigma = sampleSigma(values, mean);
     std::vector<double> z(values.size(), 0.0);
     if (sigma > 0.0) {

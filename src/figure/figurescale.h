@@ -13,9 +13,6 @@ inline constexpr int pictureHeight = 600;
 inline constexpr int meanRow = 300;
 inline constexpr double yScale = 600.0 / 9.0;
 
-// Not a number for an empty series.
-double seriesMean(std::span<const double> values);
-
 // The sample standard deviation; 0 when every value is the same (whatever rounding the mean
 // picked up), not a number for fewer than two values.
 double sampleSigma(std::span<const double> values, double mean);

@@ -4,6 +4,7 @@
 #include "framework/runtime.h"
 #include "framework/vectorstate.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -43,22 +44,32 @@ void throttledYield() {
     eventsRan = lastCall = coarseMilliseconds();
 }
 
+struct ControlKeyCache {
+    std::int64_t askedAt = std::numeric_limits<std::int64_t>::min() / 2;
+    bool held = false;
+};
+
+ControlKeyCache& controlKeyCache() {
+    static ControlKeyCache cache;
+    return cache;
+}
+
 bool cachedControlKey() {
-    static std::int64_t askedAt = std::numeric_limits<std::int64_t>::min() / 2;
-    static bool held = false;
+    ControlKeyCache& cache = controlKeyCache();
     const std::int64_t now = coarseMilliseconds();
-    if (now - askedAt >= throttleMilliseconds) {
-        held = QGuiApplication::queryKeyboardModifiers().testFlag(controlKey);
-        askedAt = now;
+    if (now - cache.askedAt >= throttleMilliseconds) {
+        cache.held = QGuiApplication::queryKeyboardModifiers().testFlag(controlKey);
+        cache.askedAt = now;
     }
-    return held;
+    return cache.held;
 }
 
 } // namespace
 
 void installQtRuntime() {
     setBackgroundTask(throttledYield);
-    setControlKeyPoll(cachedControlKey);
+    setControlKeyPoll(cachedControlKey, [] { controlKeyCache() = {}; });
+    setBeep([] { QApplication::beep(); });
 }
 
 void MsgBox(const QString& text, QWidget* parent) {

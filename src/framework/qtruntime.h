@@ -8,7 +8,7 @@ class QWidget;
 // message box.
 namespace framework {
 
-// Installs the throttled yield and the cached Control-key poll behind the core's hooks.
+// Installs the throttled yield, the cached Control-key poll and the beep behind the core's hooks.
 void installQtRuntime();
 
 // A plain modal message with one OK button.

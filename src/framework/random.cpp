@@ -1,7 +1,5 @@
 #include "framework/random.h"
 
-#include "framework/conversions.h"
-
 #include <random>
 
 namespace framework {
@@ -15,19 +13,24 @@ std::uint64_t splitmix64(std::uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t rotateLeft(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
-}
-
 std::uint64_t startupSeed() {
     std::random_device device;
     return (static_cast<std::uint64_t>(device()) << 32) ^ device();
 }
 
-std::unique_ptr<UniformSource>& processSource() {
-    static std::unique_ptr<UniformSource> source =
-        std::make_unique<Xoshiro256StarStar>(startupSeed());
-    return source;
+struct ProcessSource {
+    std::unique_ptr<UniformSource> source = std::make_unique<Xoshiro256StarStar>(startupSeed());
+    Xoshiro256StarStar* generator = static_cast<Xoshiro256StarStar*>(source.get());
+
+    void replace(std::unique_ptr<UniformSource> replacement) {
+        source = std::move(replacement);
+        generator = dynamic_cast<Xoshiro256StarStar*>(source.get());
+    }
+};
+
+ProcessSource& process() {
+    static ProcessSource shared;
+    return shared;
 }
 
 } // namespace
@@ -38,42 +41,26 @@ Xoshiro256StarStar::Xoshiro256StarStar(std::uint64_t seed) {
     }
 }
 
-std::uint64_t Xoshiro256StarStar::nextBits() {
-    const std::uint64_t result = rotateLeft(state_[1] * 5, 7) * 9;
-    const std::uint64_t t = state_[1] << 17;
-    state_[2] ^= state_[0];
-    state_[3] ^= state_[1];
-    state_[1] ^= state_[2];
-    state_[0] ^= state_[3];
-    state_[2] ^= t;
-    state_[3] = rotateLeft(state_[3], 45);
-    return result;
-}
-
-double Xoshiro256StarStar::next() {
-    // The top 53 bits scaled by 2^-53: the largest value is 1 - 2^-53, never 1.
-    return static_cast<double>(nextBits() >> 11) * 0x1.0p-53;
-}
-
 double Rnd() {
-    return processSource()->next();
+    return process().source->next();
 }
 
 void seedRnd(std::uint64_t seed) {
-    processSource() = std::make_unique<Xoshiro256StarStar>(seed);
+    process().replace(std::make_unique<Xoshiro256StarStar>(seed));
 }
 
 std::unique_ptr<UniformSource> replaceRnd(std::unique_ptr<UniformSource> source) {
-    std::swap(processSource(), source);
-    return source;
+    std::unique_ptr<UniformSource> previous = std::move(process().source);
+    process().replace(std::move(source));
+    return previous;
 }
 
-std::int32_t randomPosition(std::int32_t count) {
-    const std::int32_t position = toInt32(Rnd() * count + 1);
-    if (position < 1) {
-        return 1;
-    }
-    return position > count ? count : position;
+UniformSource& processSource() {
+    return *process().source;
+}
+
+Xoshiro256StarStar* processGenerator() {
+    return process().generator;
 }
 
 } // namespace framework

@@ -6,34 +6,53 @@ namespace framework {
 
 namespace {
 
-std::function<void()>& backgroundTask() {
-    static std::function<void()> task;
-    return task;
+struct Hooks {
+    std::function<void()> backgroundTask;
+    std::function<bool()> controlKeyPoll;
+    std::function<void()> forgetControlKey;
+    std::function<void()> beep;
+};
+
+Hooks& hooks() {
+    static Hooks installed;
+    return installed;
 }
 
-std::function<bool()>& controlKeyPoll() {
-    static std::function<bool()> poll;
-    return poll;
+void callIfSet(const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+    }
 }
 
 } // namespace
 
 void RuntimeBackgroundTask() {
-    if (backgroundTask()) {
-        backgroundTask()();
-    }
+    callIfSet(hooks().backgroundTask);
 }
 
 bool AsyncControlKey() {
-    return controlKeyPoll() && controlKeyPoll()();
+    return hooks().controlKeyPoll && hooks().controlKeyPoll();
+}
+
+void forgetControlKey() {
+    callIfSet(hooks().forgetControlKey);
+}
+
+void Beep() {
+    callIfSet(hooks().beep);
 }
 
 void setBackgroundTask(std::function<void()> task) {
-    backgroundTask() = std::move(task);
+    hooks().backgroundTask = std::move(task);
 }
 
-void setControlKeyPoll(std::function<bool()> poll) {
-    controlKeyPoll() = std::move(poll);
+void setControlKeyPoll(std::function<bool()> poll, std::function<void()> forget) {
+    hooks().controlKeyPoll = std::move(poll);
+    hooks().forgetControlKey = std::move(forget);
+}
+
+void setBeep(std::function<void()> beep) {
+    hooks().beep = std::move(beep);
 }
 
 } // namespace framework

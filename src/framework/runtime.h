@@ -2,7 +2,7 @@
 
 #include <functional>
 
-// What long loops of the core ask of the event loop and the keyboard. The window layer installs
+// What the core asks of the event loop, the keyboard and the speaker. The window layer installs
 // the real ones; tests install their own.
 namespace framework {
 
@@ -12,7 +12,16 @@ void RuntimeBackgroundTask();
 // True while the Control key is held.
 bool AsyncControlKey();
 
+// Forgets what the Control key poll remembers, so that a run that starts now is not cancelled
+// by a press that cancelled the one before.
+void forgetControlKey();
+
+// The system's alert sound.
+void Beep();
+
 void setBackgroundTask(std::function<void()> task);
-void setControlKeyPoll(std::function<bool()> poll);
+// forget clears whatever the poll caches between two asks.
+void setControlKeyPoll(std::function<bool()> poll, std::function<void()> forget = {});
+void setBeep(std::function<void()> beep);
 
 } // namespace framework

@@ -1,6 +1,6 @@
 #include "correlation/bootstrap.h"
 
-#include "correlation/procedures.h"
+#include "analysis/procedures.h"
 #include "data/module1.h"
 #include "framework/random.h"
 #include "framework/runtime.h"

@@ -1,3 +1,4 @@
+#include "analysis/reportwindows.h"
 #include "app/application.h"
 #include "app/menubar.h"
 #include "app/outputwindow.h"
@@ -75,6 +76,7 @@ class CorrelationWindowsTest : public QObject {
 
   private slots:
     void init() {
+        analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
         Module1::cps = "\n";
         clearGrid();
         fillGrid();
@@ -89,7 +91,7 @@ class CorrelationWindowsTest : public QObject {
     void bothAnalysesReportSaveAndPrint() {
         FakeAlert alert;
         pearson pearsonDialog;
-        pearsonDialog.grab().save(shot("issue4-pearson-dialog.png"));
+        pearsonDialog.grab().save(shot("pearson-dialog.png"));
         QCOMPARE(pearsonDialog.windowTitle(), QString("Bootstrapped Pearson-r"));
         QCOMPARE(pearsonDialog.EditField1()->text(), QString("1000"));
 
@@ -100,7 +102,7 @@ class CorrelationWindowsTest : public QObject {
                 seen << window->windowTitle() << window->main()->text()
                      << window->sublabel()->text() << window->proggoal()->text()
                      << QString::number(pearsonDialog.PushButton1()->isEnabled());
-                window->grab().save(shot("issue4-progress.png"));
+                window->grab().save(shot("pearson-progress.png"));
             }
         });
         runDialog(pearsonDialog, "2000");
@@ -110,7 +112,7 @@ class CorrelationWindowsTest : public QObject {
         QVERIFY(!pearsonDialog.isVisible());
 
         spearman spearmanDialog;
-        spearmanDialog.grab().save(shot("issue4-spearman-dialog.png"));
+        spearmanDialog.grab().save(shot("spearman-dialog.png"));
         QCOMPARE(spearmanDialog.windowTitle(), QString("Bootstrapped Rho"));
         runDialog(spearmanDialog, "105");
         QVERIFY(prog::openWindow() == nullptr);
@@ -125,7 +127,7 @@ class CorrelationWindowsTest : public QObject {
                               "Number of iterations = 2000\n\nPearson r = 0.9"));
         QVERIFY(text.contains("\n\n_________________________\n\nBootstrapped Spearman Rho\n"));
         QVERIFY(text.contains("Number of iterations = 105\n\nRho = 0.9"));
-        output->grab().save(shot("issue4-output.png"));
+        output->grab().save(shot("correlation-output.png"));
 
         QTemporaryDir folder;
         const QString path = folder.filePath("Output.txt");
@@ -137,7 +139,7 @@ class CorrelationWindowsTest : public QObject {
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = shot("issue4-output.pdf");
+        const QString pdf = shot("correlation-output.pdf");
         printer.setOutputFileName(pdf);
         output->printTo(printer);
         QVERIFY(QFile(pdf).size() > 1000);
@@ -148,7 +150,7 @@ class CorrelationWindowsTest : public QObject {
         for (int line = 1; line <= 150; ++line) {
             lines += "line " + std::to_string(line) + "\n";
         }
-        outputWindow().append(lines);
+        outputOnScreen().append(lines);
         QTemporaryDir folder;
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -162,7 +164,7 @@ class CorrelationWindowsTest : public QObject {
     }
 
     void savingThatFailsKeepsTheOutputUnsaved() {
-        outputWindow().append("report\n");
+        outputOnScreen().append("report\n");
         QTemporaryDir folder;
         const std::string reason =
             stats::instance().saveTo(folder.filePath("no such folder/Output.txt"));
@@ -178,7 +180,7 @@ class CorrelationWindowsTest : public QObject {
     }
 
     void holdingControlClosesProgressAndAppendsNothing() {
-        outputWindow().append("earlier\n");
+        outputOnScreen().append("earlier\n");
         Module1::outputsaved = true;
         framework::setControlKeyPoll([] { return true; });
         for (int analysis = 0; analysis < 2; ++analysis) {
@@ -222,20 +224,20 @@ class CorrelationWindowsTest : public QObject {
     }
 
     void appendGoesToTheEndWhateverIsSelected() {
-        outputWindow().append("first block\n");
+        outputOnScreen().append("first block\n");
         stats& output = stats::instance();
         QTextCursor selection(output.out()->document());
         selection.setPosition(2);
         selection.setPosition(5, QTextCursor::KeepAnchor);
         output.out()->setTextCursor(selection);
-        outputWindow().append("second block\n");
+        outputOnScreen().append("second block\n");
         QCOMPARE(output.out()->toPlainText(), QString("first block\nsecond block\n"));
         QCOMPARE(output.out()->textCursor().selectedText(), QString("rst"));
     }
 
     void closeAndClearAskWhileUnsaved() {
         FakeAlert alert;
-        outputWindow().append("kept\n");
+        outputOnScreen().append("kept\n");
         stats* output = stats::openWindow();
 
         alert.answer({false});
@@ -266,7 +268,7 @@ class CorrelationWindowsTest : public QObject {
         QCOMPARE(alert.buttons, (std::vector<std::string>{"Clear", "Clear", "Close", "Close"}));
 
         // A later append opens a new window that holds only the new block.
-        outputWindow().append("new\n");
+        outputOnScreen().append("new\n");
         QCOMPARE(stats::instance().out()->toPlainText(), QString("new\n"));
     }
 

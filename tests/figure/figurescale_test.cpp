@@ -1,3 +1,4 @@
+#include "analysis/basics.h"
 #include "figure/figurescale.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ using namespace figure;
 
 TEST(FigureScale, StandardizesAgainstTheWholeSeries) {
     const std::vector<double> values{1, 2, 3};
-    EXPECT_DOUBLE_EQ(seriesMean(values), 2.0);
+    EXPECT_DOUBLE_EQ(analysis::mean(values), 2.0);
     EXPECT_DOUBLE_EQ(sampleSigma(values, 2.0), 1.0);
     const std::vector<double> z = zScores(values);
     ASSERT_EQ(z.size(), 3u);
@@ -38,7 +39,7 @@ TEST(FigureScale, ASeriesWithoutSpreadSitsOnTheMean) {
     }
     EXPECT_EQ(sampleSigma(std::vector<double>{0.1, 0.1, 0.1}, 0.1000000001), 0.0);
     EXPECT_TRUE(std::isnan(sampleSigma(std::vector<double>{7}, 7)));
-    EXPECT_TRUE(std::isnan(seriesMean(std::vector<double>{})));
+    EXPECT_TRUE(std::isnan(analysis::mean(std::vector<double>{})));
     EXPECT_TRUE(zScores(std::vector<double>{}).empty());
 }
 

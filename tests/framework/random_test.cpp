@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -44,13 +45,29 @@ TEST_F(RndTest, SameSeedSameDraws) {
     EXPECT_NE(first, second);
 }
 
-TEST_F(RndTest, BootstrapPositionStaysInsideOneToCount) {
-    auto previous = framework::replaceRnd(std::make_unique<FixedSource>(0.0));
-    EXPECT_EQ(framework::randomPosition(10), 1);
-    framework::replaceRnd(std::make_unique<FixedSource>(1.0 - 0x1.0p-53));
-    EXPECT_EQ(framework::randomPosition(199), 199);
-    framework::replaceRnd(std::make_unique<FixedSource>(0.55));
-    EXPECT_EQ(framework::randomPosition(10), 6);
+TEST_F(RndTest, ALoopsStreamContinuesTheProcessStream) {
+    framework::seedRnd(9);
+    std::vector<double> expected(6);
+    for (double& u : expected) {
+        u = framework::Rnd();
+    }
+    framework::seedRnd(9);
+    std::vector<double> drawn;
+    framework::withRandomStream([&](auto& stream) {
+        for (int i = 0; i < 4; ++i) {
+            drawn.push_back(stream.next());
+        }
+    });
+    drawn.push_back(framework::Rnd());
+    drawn.push_back(framework::Rnd());
+    EXPECT_EQ(drawn, expected);
+}
+
+TEST_F(RndTest, ALoopsStreamDrawsFromAReplacedSource) {
+    auto previous = framework::replaceRnd(std::make_unique<FixedSource>(0.25));
+    double drawn = 0.0;
+    framework::withRandomStream([&](auto& stream) { drawn = stream.next(); });
+    EXPECT_EQ(drawn, 0.25);
     framework::replaceRnd(std::move(previous));
 }
 

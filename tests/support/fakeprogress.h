@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/output.h"
-#include "app/progress.h"
+#include "analysis/output.h"
+#include "analysis/progress.h"
 
 #include <cstdint>
 #include <string>
@@ -17,6 +17,7 @@ class FakeProgress final : public Module1::Progress {
         shownGoal = goal;
         ++shows;
     }
+    void setMainLabel(const std::string& title) override { mainLabels.push_back(title); }
     void setCount(std::int32_t done) override { counts.push_back(done); }
     void close() override { ++closes; }
 
@@ -25,6 +26,7 @@ class FakeProgress final : public Module1::Progress {
     std::int32_t shownGoal = 0;
     int shows = 0;
     int closes = 0;
+    std::vector<std::string> mainLabels;
     std::vector<std::int32_t> counts;
 };
 

@@ -1,4 +1,4 @@
-#include "app/alert.h"
+#include "analysis/alert.h"
 
 #include "data/module1.h"
 

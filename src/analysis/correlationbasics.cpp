@@ -1,4 +1,6 @@
-#include "correlation/statistics.h"
+#include "analysis/correlationbasics.h"
+
+#include "analysis/basics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,60 +8,46 @@
 #include <limits>
 #include <vector>
 
-namespace correlation {
-
-namespace {
-
-bool hasSpread(std::span<const double> values) {
-    return std::adjacent_find(values.begin(), values.end(), std::not_equal_to<>()) != values.end();
-}
-
-} // namespace
+namespace analysis {
 
 double pearsonR(std::span<const double> x, std::span<const double> y) {
     const std::size_t pairs = std::min(x.size(), y.size());
+    x = x.first(pairs);
+    y = y.first(pairs);
     // A column without spread has no correlation. Its sums would leave a rounding residue
     // instead (0.1 seven times gives r = 2e-08) and pass it off as a real r.
-    if (!hasSpread(x.first(pairs)) || !hasSpread(y.first(pairs))) {
+    if (isConstant(x) || isConstant(y)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    const auto count = static_cast<double>(pairs);
-    double sumXY = 0.0;
-    double sumX = 0.0;
-    double sumY = 0.0;
-    double sumXX = 0.0;
-    double sumYY = 0.0;
+    const double meanX = mean(x);
+    const double meanY = mean(y);
+    double sxy = 0.0;
+    double sxx = 0.0;
+    double syy = 0.0;
     for (std::size_t i = 0; i < pairs; ++i) {
-        sumXY += x[i] * y[i];
-        sumX += x[i];
-        sumY += y[i];
-        sumXX += x[i] * x[i];
-        sumYY += y[i] * y[i];
+        const double dx = x[i] - meanX;
+        const double dy = y[i] - meanY;
+        sxy += dx * dy;
+        sxx += dx * dx;
+        syy += dy * dy;
     }
-    const double sxy = sumXY - (sumX * sumY) / count;
-    const double sxx = sumXX - (sumX * sumX) / count;
-    const double syy = sumYY - (sumY * sumY) / count;
     return sxy / std::sqrt(sxx * syy);
 }
 
 double lagAutocorrelation(std::span<const double> series, std::int32_t lag) {
     const auto length = static_cast<std::int64_t>(series.size());
-    if (lag < 0 || lag >= length) {
+    if (lag < 0 || lag >= length || isConstant(series)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    double sum = 0.0;
-    for (const double value : series) {
-        sum += value;
-    }
-    const double mean = sum / static_cast<double>(length);
+    const double meanValue = mean(series);
     const std::int64_t lagged = length - lag;
     double crossProducts = 0.0;
     for (std::int64_t i = 0; i < lagged; ++i) {
-        crossProducts += (series[i] - mean) * (series[i + lag] - mean);
+        crossProducts += (series[i] - meanValue) * (series[i + lag] - meanValue);
     }
     double squares = 0.0;
     for (const double value : series) {
-        squares += (value - mean) * (value - mean);
+        squares += (value - meanValue) * (value - meanValue);
     }
     double r = ((1.0 / static_cast<double>(lagged)) * crossProducts) /
                ((1.0 / static_cast<double>(length)) * squares);
@@ -87,17 +75,11 @@ double rankOfGroup(std::int64_t lowest, std::int64_t size) {
     return static_cast<double>(positionSum) / static_cast<double>(size);
 }
 
-// t^3 - t for every group, taken by group size from 2 up. groupsOfSize[t] counts the groups of
-// t equal values.
-double tieSumOf(std::span<const std::int64_t> groupsOfSize) {
-    double tieSum = 0.0;
-    for (std::size_t size = 2; size < groupsOfSize.size(); ++size) {
-        const auto t = static_cast<double>(size);
-        for (std::int64_t group = 0; group < groupsOfSize[size]; ++group) {
-            tieSum = (tieSum + t * t * t) - t;
-        }
-    }
-    return tieSum;
+// t^3 - t of a group of t equal values added to a tie sum. Every term is a whole number far
+// below 2^53, so the sum has the same bits in whatever order the groups come.
+double withGroup(double tieSum, std::int64_t size) {
+    const auto t = static_cast<double>(size);
+    return (tieSum + t * t * t) - t;
 }
 
 struct IndexedValue {
@@ -121,7 +103,7 @@ std::vector<IndexedValue> inOrder(std::span<const double> values) {
 
 double averageRanks(std::span<const double> values, std::span<double> ranks) {
     const std::vector<IndexedValue> order = inOrder(values);
-    std::vector<std::int64_t> groupsOfSize(values.size() + 1, 0);
+    double tieSum = 0.0;
     std::size_t start = 0;
     while (start < order.size()) {
         std::size_t end = start + 1;
@@ -133,10 +115,10 @@ double averageRanks(std::span<const double> values, std::span<double> ranks) {
         for (std::size_t member = start; member < end; ++member) {
             ranks[order[member].index] = rank;
         }
-        ++groupsOfSize[end - start];
+        tieSum = withGroup(tieSum, static_cast<std::int64_t>(end - start));
         start = end;
     }
-    return tieSumOf(groupsOfSize);
+    return tieSum;
 }
 
 DrawnRanks::DrawnRanks(std::span<const double> observed) : classOf_(observed.size()) {
@@ -149,8 +131,7 @@ DrawnRanks::DrawnRanks(std::span<const double> observed) : classOf_(observed.siz
         classOf_[order[i].index] = classes;
     }
     members_.resize(order.empty() ? 0 : static_cast<std::size_t>(classes) + 1);
-    lowest_.resize(members_.size());
-    groupsOfSize_.resize(observed.size() + 1);
+    classRank_.resize(members_.size());
 }
 
 double DrawnRanks::rank(std::span<const std::int32_t> drawn, std::span<double> ranks) {
@@ -158,18 +139,21 @@ double DrawnRanks::rank(std::span<const std::int32_t> drawn, std::span<double> r
     for (const std::int32_t index : drawn) {
         ++members_[classOf_[index]];
     }
-    std::fill(groupsOfSize_.begin(), groupsOfSize_.end(), 0);
+    double tieSum = 0.0;
     std::int64_t position = 1;
     for (std::size_t c = 0; c < members_.size(); ++c) {
-        lowest_[c] = position;
-        position += members_[c];
-        ++groupsOfSize_[members_[c]];
+        const std::int64_t size = members_[c];
+        if (size == 0) {
+            continue;
+        }
+        classRank_[c] = rankOfGroup(position, size);
+        position += size;
+        tieSum = withGroup(tieSum, size);
     }
     for (std::size_t i = 0; i < drawn.size(); ++i) {
-        const std::int32_t c = classOf_[drawn[i]];
-        ranks[i] = rankOfGroup(lowest_[c], members_[c]);
+        ranks[i] = classRank_[classOf_[drawn[i]]];
     }
-    return tieSumOf(groupsOfSize_);
+    return tieSum;
 }
 
 double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> ranksY,
@@ -203,4 +187,4 @@ double bootstrapP(std::int32_t count, std::int32_t iterations) {
     return p;
 }
 
-} // namespace correlation
+} // namespace analysis

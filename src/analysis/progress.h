@@ -15,6 +15,8 @@ class Progress {
 
     // Shows the window with what runs, the line under it and the goal, and the count at 0.
     virtual void show(const std::string& title, const std::string& sublabel, std::int32_t goal) = 0;
+    // Says what runs now ("Sorting Data"), shown at once.
+    virtual void setMainLabel(const std::string& title) = 0;
     // The number of iterations done so far.
     virtual void setCount(std::int32_t done) = 0;
     // The run has ended, completed or cancelled.

@@ -1,5 +1,5 @@
-#include "correlation/procedures.h"
-#include "correlation/statistics.h"
+#include "analysis/correlationbasics.h"
+#include "analysis/procedures.h"
 #include "data/module1.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +10,10 @@
 
 namespace {
 
-using correlation::averageRanks;
-using correlation::lagAutocorrelation;
-using correlation::pearsonR;
-using correlation::tieCorrectedRho;
+using analysis::averageRanks;
+using analysis::lagAutocorrelation;
+using analysis::pearsonR;
+using analysis::tieCorrectedRho;
 
 const std::vector<double> oneToFive{1, 2, 3, 4, 5};
 
@@ -116,7 +116,7 @@ TEST(CorrelationTest, DrawnRanksMatchRankingTheDrawnValues) {
     const std::vector<std::vector<double>> observedSets{
         {3, 1, 3, 2}, {5, 5, 5, 5}, {0.25, -1, 4, 4, 0.25, 7, -1, 4, 2.5}};
     for (const std::vector<double>& observed : observedSets) {
-        correlation::DrawnRanks drawnRanks(observed);
+        analysis::DrawnRanks drawnRanks(observed);
         for (int draw = 0; draw < 20; ++draw) {
             std::vector<std::int32_t> drawn;
             std::vector<double> values;
@@ -212,16 +212,16 @@ TEST(CorrelationTest, ExtremeCountRule) {
         {0.9, nan, false},  {nan, nan, false},
     };
     for (const CountCase& c : cases) {
-        EXPECT_EQ(correlation::countsAsExtreme(c.resampled, c.observed), c.counts)
+        EXPECT_EQ(analysis::countsAsExtreme(c.resampled, c.observed), c.counts)
             << c.resampled << " against " << c.observed;
     }
 }
 
 TEST(CorrelationTest, PIsClampedToFourPlaces) {
-    EXPECT_EQ(correlation::bootstrapP(0, 1000), 0.0001);
-    EXPECT_EQ(correlation::bootstrapP(31, 1000), 0.031);
-    EXPECT_EQ(correlation::bootstrapP(1000, 1000), 0.9999);
-    EXPECT_EQ(correlation::bootstrapP(1, 10000), 0.0001);
+    EXPECT_EQ(analysis::bootstrapP(0, 1000), 0.0001);
+    EXPECT_EQ(analysis::bootstrapP(31, 1000), 0.031);
+    EXPECT_EQ(analysis::bootstrapP(1000, 1000), 0.9999);
+    EXPECT_EQ(analysis::bootstrapP(1, 10000), 0.0001);
 }
 
 // The module procedures read only elements 1..n and write only their own results.

@@ -1,6 +1,6 @@
-#include "correlation/procedures.h"
+#include "analysis/procedures.h"
 
-#include "correlation/statistics.h"
+#include "analysis/correlationbasics.h"
 #include "data/module1.h"
 #include "framework/runtime.h"
 
@@ -26,13 +26,13 @@ template <typename Array> auto elements(Array& array, std::int32_t count) {
 // takes microseconds, and the throttled yield keeps the windows live either way.
 double pearsonr() {
     framework::RuntimeBackgroundTask();
-    return correlation::pearsonR(elements(std::as_const(vq), n), elements(std::as_const(vvq), n));
+    return analysis::pearsonR(elements(std::as_const(vq), n), elements(std::as_const(vvq), n));
 }
 
 double quickautocorr(std::int32_t series, std::int32_t lag) {
     framework::RuntimeBackgroundTask();
-    return correlation::lagAutocorrelation(elements(std::as_const(v.at(series)), phasen.at(series)),
-                                           lag);
+    return analysis::lagAutocorrelation(elements(std::as_const(v.at(series)), phasen.at(series)),
+                                        lag);
 }
 
 void getranks(std::int32_t col) {
@@ -42,12 +42,12 @@ void getranks(std::int32_t col) {
         stx.at(col) = 0.0;
         return;
     }
-    stx.at(col) = correlation::averageRanks(elements(source, n), elements(vrank.at(col), n));
+    stx.at(col) = analysis::averageRanks(elements(source, n), elements(vrank.at(col), n));
 }
 
 double tiecorrectedrho() {
-    return correlation::tieCorrectedRho(elements(std::as_const(vrank[1]), n),
-                                        elements(std::as_const(vrank[2]), n), stx[1], stx[2]);
+    return analysis::tieCorrectedRho(elements(std::as_const(vrank[1]), n),
+                                     elements(std::as_const(vrank[2]), n), stx[1], stx[2]);
 }
 
 } // namespace Module1

@@ -6,14 +6,15 @@
 
 // The correlation arithmetic every analysis shares. Each step is rounded to a double in the
 // order written, so a result is the same to the last bit wherever it is computed.
-namespace correlation {
+namespace analysis {
 
-// Pearson product-moment r of the pairs (x[i], y[i]); the shorter span sets the number of
-// pairs. A constant column gives a quotient of rounding residues or not-a-number, unguarded.
+// Pearson product-moment r of the pairs (x[i], y[i]), with the sums formed about the means; the
+// shorter span sets the number of pairs. Not a number when a column is constant.
 double pearsonR(std::span<const double> x, std::span<const double> y);
 
 // Lag autocorrelation estimate: the lagged cross-product sum over m - lag, the sum of squares
-// over m, clamped to [-1, 1]. Not-a-number for a lag outside 0..m-1 or a constant series.
+// over m, clamped to [-1, 1], about the mean. Not a number for a lag outside 0..m-1 or a
+// constant series.
 double lagAutocorrelation(std::span<const double> series, std::int32_t lag);
 
 // Writes the average rank of every value into ranks (equal values share the mean of the
@@ -32,10 +33,9 @@ class DrawnRanks {
     double rank(std::span<const std::int32_t> drawn, std::span<double> ranks);
 
   private:
-    std::vector<std::int32_t> classOf_;      // observed index -> rank order of its value
-    std::vector<std::int64_t> members_;      // draws of each distinct value
-    std::vector<std::int64_t> lowest_;       // lowest position of each distinct value
-    std::vector<std::int64_t> groupsOfSize_; // groups of t equal draws
+    std::vector<std::int32_t> classOf_; // observed index -> rank order of its value
+    std::vector<std::int64_t> members_; // draws of each distinct value
+    std::vector<double> classRank_;     // the average rank of each distinct value drawn
 };
 
 // The tie-corrected Spearman rho of two columns of average ranks with their tie sums.
@@ -50,4 +50,4 @@ bool countsAsExtreme(double resampled, double observed);
 // The one-sided p of count extreme resamples out of iterations, kept inside [.0001, .9999].
 double bootstrapP(std::int32_t count, std::int32_t iterations);
 
-} // namespace correlation
+} // namespace analysis

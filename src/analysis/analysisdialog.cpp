@@ -1,0 +1,39 @@
+#include "analysis/analysisdialog.h"
+
+#include "analysis/alert.h"
+#include "analysis/reportwindows.h"
+
+#include <QCloseEvent>
+
+AnalysisDialog::AnalysisDialog(QWidget* parent) : QDialog(parent) {}
+
+void AnalysisDialog::refuse(const std::string& notice) {
+    Module1::notify(notice);
+}
+
+void AnalysisDialog::runAnalysis(const Analysis& analysis) {
+    if (running_) {
+        return;
+    }
+    running_ = true;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->setEnabled(false);
+    }
+    analysis(analysis::progressWindow(), analysis::outputWindow());
+    running_ = false;
+    accept();
+}
+
+void AnalysisDialog::reject() {
+    if (!running_) {
+        QDialog::reject();
+    }
+}
+
+void AnalysisDialog::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        event->ignore();
+    } else {
+        QDialog::closeEvent(event);
+    }
+}

@@ -1,0 +1,74 @@
+#include "analysis/fieldchecks.h"
+
+#include "analysis/counts.h"
+#include "framework/conversions.h"
+
+#include <cmath>
+#include <limits>
+
+namespace analysis {
+
+namespace {
+
+std::string named(std::string_view field) {
+    return "\"" + std::string(field) + "\"";
+}
+
+} // namespace
+
+bool isWholeNumber(double value) {
+    return std::isfinite(value) && std::trunc(value) == value &&
+           value >= std::numeric_limits<std::int32_t>::min() &&
+           value <= std::numeric_limits<std::int32_t>::max();
+}
+
+void FieldChecks::fail(std::string notice) {
+    if (!notice_) {
+        notice_ = std::move(notice);
+    }
+}
+
+void FieldChecks::require(bool holds, std::string_view notice) {
+    if (!holds) {
+        fail(std::string(notice));
+    }
+}
+
+double FieldChecks::number(std::string_view field, std::string_view text) {
+    const double value = framework::CDbl(text);
+    require(std::isfinite(value), named(field) + " needs a number that is not too large.");
+    return value;
+}
+
+double FieldChecks::above(std::string_view field, std::string_view text, double lowest) {
+    const double value = number(field, text);
+    require(value > lowest,
+            named(field) + " needs a number above " + framework::CStr(lowest) + ".");
+    return value;
+}
+
+double FieldChecks::between(std::string_view field, std::string_view text, double lowest,
+                            double highest) {
+    const double value = number(field, text);
+    require(value > lowest && value < highest, named(field) + " needs a number above " +
+                                                   framework::CStr(lowest) + " and below " +
+                                                   framework::CStr(highest) + ".");
+    return value;
+}
+
+std::int32_t FieldChecks::wholeNumber(std::string_view field, std::string_view text,
+                                      std::int32_t lowest) {
+    const double value = framework::CDbl(text);
+    const bool whole = isWholeNumber(value) && value >= lowest;
+    require(whole,
+            named(field) + " needs a whole number of at least " + framework::CStr(lowest) + ".");
+    return whole ? static_cast<std::int32_t>(value) : lowest;
+}
+
+std::int32_t FieldChecks::count(std::string_view text, std::string_view noun) {
+    const std::int32_t value = countFromField(text);
+    require(value <= maximumCount, tooManyNotice(noun));
+    return value;
+}
+
+} // namespace analysis
