@@ -1,3 +1,4 @@
+#include "analysis/draws.h"
 #include "analysis/output.h"
 #include "app/progresswindow.h"
 #include "correlation/bootstrap.h"
@@ -7,7 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+
 namespace {
+
+constexpr std::int32_t pairs = 199;
+constexpr std::int32_t iterations = 100000;
 
 class DiscardingOutput final : public Module1::Output {
   public:
@@ -30,9 +36,27 @@ void runBootstrap(benchmark::State& state, void (*analysis)(const Module1::Boots
     framework::seedRnd(7);
     DiscardingOutput output;
     for (auto _ : state) {
-        analysis({100000}, progressOnScreen(), output);
+        analysis({iterations}, progressOnScreen(), output);
     }
 }
+
+// The floor of both analyses: the run's 199 x 100,000 bootstrap positions drawn from the same
+// stream in the same way, and nothing else.
+void BM_bootstrapPositionsAlone199Pairs100000Iterations(benchmark::State& state) {
+    framework::seedRnd(7);
+    for (auto _ : state) {
+        std::int64_t sum = 0;
+        framework::withRandomStream([&](auto& stream) {
+            for (std::int32_t b = 0; b < iterations; ++b) {
+                for (std::int32_t i = 0; i < pairs; ++i) {
+                    sum += analysis::drawPosition(stream, pairs);
+                }
+            }
+        });
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_bootstrapPositionsAlone199Pairs100000Iterations)->Unit(benchmark::kMillisecond);
 
 void BM_bootstrappedSpearmanRho199Pairs100000Iterations(benchmark::State& state) {
     runBootstrap(state, Module1::spearmanrho);

@@ -76,8 +76,8 @@ void runpearson(const BootstrapSettings& settings, Progress& progress, Output& o
     std::copy_n(v1.begin() + 1, n, vq.begin() + 1);
     std::copy_n(v2.begin() + 1, n, vvq.begin() + 1);
     const auto pairs = static_cast<std::size_t>(n);
-    const correlation::ResampledPearson pearson{std::span(vq).subspan(1, pairs),
-                                                std::span(vvq).subspan(1, pairs)};
+    correlation::ResampledPearson pearson{std::span(vq).subspan(1, pairs),
+                                          std::span(vvq).subspan(1, pairs)};
     run(
         settings, {"Running Bootstrapped Pearson-r", {"Bootstrapped Pearson r", "Pearson r"}, 1},
         progress, output, [&] { return pearson.observed(); },
@@ -100,11 +100,14 @@ void spearmanrho(const BootstrapSettings& settings, Progress& progress, Output& 
     run(
         settings, {"Running Bootstrapped Spearman Rho", {"Bootstrapped Spearman Rho", "Rho"}, 10},
         progress, output, [] { return tiecorrectedrho(); },
-        [&](auto& stream) {
-            for (std::int32_t i = 1; i <= n; ++i) {
-                const std::int32_t position = analysis::drawPosition(stream, n);
+        [&, count = n](auto& stream) {
+            // The count is a local: the stores below could otherwise alias Module1::n and make
+            // every draw read it again.
+            std::int32_t* drawnIndex = drawn.data();
+            for (std::int32_t i = 1; i <= count; ++i) {
+                const std::int32_t position = analysis::drawPosition(stream, count);
                 vr1[i] = v1[position];
-                drawn[i - 1] = position - 1;
+                drawnIndex[i - 1] = position - 1;
             }
             // The y ranks and their tie sum stay as the observed data left them.
             stx[1] = drawnRanks.rank(drawn, std::span(vrank[1]).subspan(1, pairs));

@@ -7,7 +7,8 @@
 namespace correlation {
 
 ResampledPearson::ResampledPearson(std::span<const double> x, std::span<const double> y)
-    : xDeviation_(std::min(x.size(), y.size())), yDeviation_(xDeviation_.size()) {
+    : xDeviation_(std::min(x.size(), y.size())), yDeviation_(xDeviation_.size()),
+      drawn_(xDeviation_.size()) {
     const std::size_t pairs = xDeviation_.size();
     x = x.first(pairs);
     y = y.first(pairs);
@@ -22,26 +23,17 @@ ResampledPearson::ResampledPearson(std::span<const double> x, std::span<const do
     yConstant_ = analysis::isConstant(y);
 }
 
-double ResampledPearson::observed() const {
-    Sums sums;
-    for (std::size_t i = 0; i < xDeviation_.size(); ++i) {
-        sums.add(static_cast<int>(i & 1), xDeviation_[i], yDeviation_[i]);
-    }
-    if (analysis::isConstant(xDeviation_)) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    return r(sums);
-}
-
 double ResampledPearson::r(const Sums& sums) const {
-    if (yConstant_) {
+    const auto count = static_cast<double>(xDeviation_.size());
+    const double shift = sums.x / count;
+    const double sxy = sums.xy - shift * yDeviationSum_;
+    const double sxx = sums.xx - shift * sums.x;
+    // Equal x values leave a rounding residue in sxx, at most a few units in the last place of
+    // xx; only then are the drawn values compared, so the comparison stays out of the loop.
+    const bool maybeConstant = !(sxx > 1e-9 * sums.xx);
+    if (yConstant_ || (maybeConstant && analysis::isConstant(drawn_))) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    const auto count = static_cast<double>(xDeviation_.size());
-    const double xSum = sums.x[0] + sums.x[1];
-    const double shift = xSum / count;
-    const double sxy = (sums.xy[0] + sums.xy[1]) - shift * yDeviationSum_;
-    const double sxx = (sums.xx[0] + sums.xx[1]) - shift * xSum;
     return sxy / std::sqrt(sxx * yySum_);
 }
 

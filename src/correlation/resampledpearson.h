@@ -19,41 +19,61 @@ class ResampledPearson {
     ResampledPearson(std::span<const double> x, std::span<const double> y);
 
     // r of the observed pairs, by the same arithmetic as every resample.
-    double observed() const;
+    double observed() {
+        return r(sumsOf([&](std::int32_t i) { return drawn_[i] = xDeviation_[i]; }));
+    }
 
     // r of one resample of x drawn from stream; not a number when all drawn x values are equal.
-    template <typename Stream> double resample(Stream& stream) const {
+    template <typename Stream> double resample(Stream& stream) {
         const auto count = static_cast<std::int32_t>(xDeviation_.size());
-        Sums sums;
-        const double first = xDeviation_[analysis::drawPosition(stream, count) - 1];
-        bool constant = true;
-        sums.add(0, first, yDeviation_[0]);
-        for (std::int32_t i = 1; i < count; ++i) {
-            const double deviation = xDeviation_[analysis::drawPosition(stream, count) - 1];
-            constant = constant && deviation == first;
-            sums.add(i & 1, deviation, yDeviation_[i]);
-        }
-        return constant ? std::numeric_limits<double>::quiet_NaN() : r(sums);
+        return r(sumsOf([&](std::int32_t i) {
+            return drawn_[i] = xDeviation_[analysis::drawPosition(stream, count) - 1];
+        }));
     }
 
   private:
-    // Two partial sums of each kind, for even and odd positions, so that the additions of
-    // neighbouring values do not wait for each other.
+    // The sums of the x deviations, of their squares and of their products with the y
+    // deviations, each added up as two partial sums, of the even and of the odd positions, so
+    // that the additions of neighbouring values do not wait for each other.
     struct Sums {
+        double x = 0.0;
+        double xx = 0.0;
+        double xy = 0.0;
+    };
+
+    // xDeviationAt(i) gives the x deviation paired with y position i, in rising order of i, and
+    // leaves it in drawn_[i]; there are at least two pairs.
+    template <typename XDeviationAt> Sums sumsOf(XDeviationAt xDeviationAt) const {
+        const auto count = static_cast<std::int32_t>(xDeviation_.size());
         double x[2] = {0.0, 0.0};
         double xx[2] = {0.0, 0.0};
         double xy[2] = {0.0, 0.0};
-        void add(int half, double dx, double dy) {
-            x[half] += dx;
-            xx[half] += dx * dx;
-            xy[half] += dx * dy;
+        std::int32_t i = 0;
+        for (; i + 2 <= count; i += 2) {
+            const double even = xDeviationAt(i);
+            const double odd = xDeviationAt(i + 1);
+            x[0] += even;
+            xx[0] += even * even;
+            xy[0] += even * yDeviation_[i];
+            x[1] += odd;
+            xx[1] += odd * odd;
+            xy[1] += odd * yDeviation_[i + 1];
         }
-    };
+        if (i < count) {
+            const double even = xDeviationAt(i);
+            x[0] += even;
+            xx[0] += even * even;
+            xy[0] += even * yDeviation_[i];
+        }
+        return {x[0] + x[1], xx[0] + xx[1], xy[0] + xy[1]};
+    }
 
+    // r from the sums of the x deviations left in drawn_.
     double r(const Sums& sums) const;
 
     std::vector<double> xDeviation_;
     std::vector<double> yDeviation_;
+    std::vector<double> drawn_;
     double yDeviationSum_ = 0.0;
     double yySum_ = 0.0;
     bool yConstant_ = false;

@@ -152,6 +152,25 @@ TEST(CorrelationTest, ConstantColumnGivesNoNumber) {
     EXPECT_TRUE(std::isnan(pearsonR(oneToFive, constant)));
     EXPECT_TRUE(std::isnan(rhoOf(oneToFive, constant)));
     EXPECT_TRUE(std::isnan(rhoOf(constant, constant)));
+    // Ten times 0.1 averages to 0.09999999999999999: the deviations are residues, not spread.
+    const std::vector<double> tenthsOnly(10, 0.1);
+    for (int lag = 0; lag <= 2; ++lag) {
+        EXPECT_TRUE(std::isnan(lagAutocorrelation(tenthsOnly, lag))) << lag;
+    }
+}
+
+TEST(CorrelationTest, ALargeCommonOffsetChangesNothing) {
+    // y = 2, 1, 4, 3, 5 against 1..5 has r = 0.8; the sums about the means keep it so however
+    // far both columns sit from 0. Raw sums of products gave 0.8944272 and Inf here.
+    const std::vector<double> y{2, 1, 4, 3, 5};
+    for (const double offset : {0.0, 100000000.0, 1000000000.0, -1e12}) {
+        std::vector<double> x = oneToFive;
+        for (double& value : x) {
+            value += offset;
+        }
+        EXPECT_DOUBLE_EQ(pearsonR(x, y), 0.8) << offset;
+        EXPECT_DOUBLE_EQ(lagAutocorrelation(x, 1), 0.5) << offset;
+    }
 }
 
 // Data sets with ties; the same formulas in Python give the reference values below.
