@@ -134,11 +134,7 @@ DrawnRanks::DrawnRanks(std::span<const double> observed) : classOf_(observed.siz
     classRank_.resize(members_.size());
 }
 
-double DrawnRanks::rank(std::span<const std::int32_t> drawn, std::span<double> ranks) {
-    std::fill(members_.begin(), members_.end(), 0);
-    for (const std::int32_t index : drawn) {
-        ++members_[classOf_[index]];
-    }
+double DrawnRanks::settle() {
     double tieSum = 0.0;
     std::int64_t position = 1;
     for (std::size_t c = 0; c < members_.size(); ++c) {
@@ -150,18 +146,14 @@ double DrawnRanks::rank(std::span<const std::int32_t> drawn, std::span<double> r
         position += size;
         tieSum = withGroup(tieSum, size);
     }
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-        ranks[i] = classRank_[classOf_[drawn[i]]];
-    }
     return tieSum;
 }
 
 double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> ranksY,
                        double tieSumX, double tieSumY) {
     const std::size_t pairs = std::min(ranksX.size(), ranksY.size());
-    // Average ranks are multiples of 1/2, so every squared difference is a multiple of 1/4 and
-    // every partial sum is exact: four sums that do not wait for each other give the same bits
-    // as one.
+    // Every partial sum is exact, so four sums that do not wait for each other give the same
+    // bits as one.
     double partial[4] = {0.0, 0.0, 0.0, 0.0};
     std::size_t i = 0;
     for (; i + 4 <= pairs; i += 4) {
@@ -174,7 +166,12 @@ double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> r
         const double difference = ranksX[i] - ranksY[i];
         partial[0] += difference * difference;
     }
-    const double squaredDifferences = (partial[0] + partial[1]) + (partial[2] + partial[3]);
+    return rhoFromSquaredDifferences(pairs, (partial[0] + partial[1]) + (partial[2] + partial[3]),
+                                     tieSumX, tieSumY);
+}
+
+double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, double tieSumX,
+                                 double tieSumY) {
     const auto count = static_cast<double>(pairs);
     const double cube = count * count * count;
     const double tx = ((cube - count) - tieSumX) / 12.0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -22,15 +24,41 @@ double lagAutocorrelation(std::span<const double> series, std::int32_t lag);
 // equal values. ranks must hold at least as many elements as values.
 double averageRanks(std::span<const double> values, std::span<double> ranks);
 
-// Average ranks of values drawn, with replacement, from a fixed set of observed values: the
-// same ranks and tie sum as averageRanks of the drawn values, in time linear in their number.
+// Average ranks of values drawn, with replacement, from a fixed set of observed values. The ranks
+// of a resample depend only on how often each distinct observed value was drawn, so they come
+// from those counts in time linear in the number of draws: the same ranks and tie sum as
+// averageRanks of the drawn values.
 class DrawnRanks {
   public:
     explicit DrawnRanks(std::span<const double> observed);
 
-    // drawn holds 0-based indices into the observed values; ranks receives one rank per draw
-    // (at least as many elements as draws). Returns the tie sum.
-    double rank(std::span<const std::int32_t> drawn, std::span<double> ranks);
+    // Starts a resample.
+    void clear() { std::fill(members_.begin(), members_.end(), 0); }
+
+    // The class of observed value index (0-based): the rank order of its distinct value.
+    std::int32_t classOf(std::int32_t index) const {
+        return classOf_[static_cast<std::size_t>(index)];
+    }
+
+    // Counts a draw of observed value index and returns its class.
+    std::int32_t draw(std::int32_t index) {
+        const std::int32_t c = classOf(index);
+        ++members_[static_cast<std::size_t>(c)];
+        return c;
+    }
+
+    // Once every draw is counted: works out the rank of every class drawn and returns the tie
+    // sum of the resample.
+    double settle();
+
+    // The average rank of a draw of class c in the settled resample, and how often it was drawn.
+    double rankOfClass(std::int32_t c) const { return classRank_[static_cast<std::size_t>(c)]; }
+    std::int64_t drawsOfClass(std::int32_t c) const {
+        return members_[static_cast<std::size_t>(c)];
+    }
+
+    // The number of distinct observed values.
+    std::int32_t classes() const { return static_cast<std::int32_t>(members_.size()); }
 
   private:
     std::vector<std::int32_t> classOf_; // observed index -> rank order of its value
@@ -41,6 +69,12 @@ class DrawnRanks {
 // The tie-corrected Spearman rho of two columns of average ranks with their tie sums.
 double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> ranksY,
                        double tieSumX, double tieSumY);
+
+// The same rho from the number of pairs and the sum of the squared rank differences, which is
+// exact in any order of adding: average ranks are multiples of 1/2, so every squared difference
+// is a multiple of 1/4.
+double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, double tieSumX,
+                                 double tieSumY);
 
 // True when a resampled statistic lies at least as far out as the observed one on the observed
 // one's side of zero; with an observed value of exactly 0 only exact equals count, and a value

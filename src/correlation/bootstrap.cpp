@@ -8,10 +8,12 @@
 #include "analysis/run.h"
 #include "correlation/bootstrapreport.h"
 #include "correlation/resampledpearson.h"
+#include "correlation/resampledspearman.h"
 #include "data/module1.h"
 #include "framework/random.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -92,27 +94,19 @@ void spearmanrho(const BootstrapSettings& settings, Progress& progress, Output& 
     std::copy_n(v2.begin() + 1, n, vr2.begin() + 1);
     getranks(1);
     getranks(2);
-    // A resample's x values all come from the observed ones, so their ranks follow from how
-    // often each observed value was drawn: the ranks getranks(1) would give, in linear time.
     const auto pairs = static_cast<std::size_t>(n);
-    analysis::DrawnRanks drawnRanks{std::span(v1).subspan(1, pairs)};
-    std::vector<std::int32_t> drawn(pairs);
+    correlation::ResampledSpearman spearman{std::span(v1).subspan(1, pairs),
+                                            std::span(vrank[2]).subspan(1, pairs), stx[2]};
     run(
         settings, {"Running Bootstrapped Spearman Rho", {"Bootstrapped Spearman Rho", "Rho"}, 10},
         progress, output, [] { return tiecorrectedrho(); },
-        [&, count = n](auto& stream) {
-            // The count is a local: the stores below could otherwise alias Module1::n and make
-            // every draw read it again.
-            std::int32_t* drawnIndex = drawn.data();
-            for (std::int32_t i = 1; i <= count; ++i) {
-                const std::int32_t position = analysis::drawPosition(stream, count);
-                vr1[i] = v1[position];
-                drawnIndex[i - 1] = position - 1;
-            }
-            // The y ranks and their tie sum stay as the observed data left them.
-            stx[1] = drawnRanks.rank(drawn, std::span(vrank[1]).subspan(1, pairs));
-            return tiecorrectedrho();
-        });
+        [&](auto& stream) { return spearman.resample(stream); });
+    // The x inputs and ranks are left as the last resample had them; the y ranks as observed.
+    if (const std::optional<double> tieSum =
+            spearman.lastResample(std::span(v1).subspan(1, pairs), std::span(vr1).subspan(1, pairs),
+                                  std::span(vrank[1]).subspan(1, pairs))) {
+        stx[1] = *tieSum;
+    }
 }
 
 } // namespace Module1
