@@ -1,29 +1,59 @@
 #include "data/textparser.h"
 
-TextLines parseTabDelimitedText(std::string_view text) {
-    TextLines lines;
-    std::vector<std::string> fields(1);
-    bool lineOpen = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            lines.push_back(std::move(fields));
-            fields.assign(1, std::string());
-            lineOpen = false;
-            continue;
+#include "framework/conversions.h"
+
+namespace {
+
+// Calls take(field) for the first count fields of the line and stops as soon as take returns
+// false; a line always has at least one field.
+template <typename Take>
+void forLeadingFields(std::string_view line, std::size_t count, Take take) {
+    for (std::size_t field = 0; field < count; ++field) {
+        const std::size_t tab = line.find('\t');
+        if (!take(line.substr(0, tab)) || tab == std::string_view::npos) {
+            return;
         }
-        lineOpen = true;
-        if (c == '\t') {
-            fields.emplace_back();
+        line.remove_prefix(tab + 1);
+    }
+}
+
+std::vector<std::string> keptFieldsOf(std::string_view line, std::size_t count) {
+    std::vector<std::string> fields;
+    forLeadingFields(line, count, [&](std::string_view field) {
+        fields.emplace_back(field);
+        return true;
+    });
+    return fields;
+}
+
+bool holdsData(std::string_view line, std::size_t count) {
+    bool found = false;
+    forLeadingFields(line, count, [&](std::string_view field) {
+        found = !framework::trimBlanks(field).empty();
+        return !found;
+    });
+    return found;
+}
+
+} // namespace
+
+TextTable parseTabDelimitedText(std::string_view text, std::size_t keptLines,
+                                std::size_t keptFields) {
+    TextTable table;
+    std::size_t start = 0;
+    while (start < text.size() && !table.moreData) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        const std::string_view line = text.substr(start, end - start);
+        if (table.lines.size() < keptLines) {
+            table.lines.push_back(keptFieldsOf(line, keptFields));
         } else {
-            fields.back() += c;
+            table.moreData = holdsData(line, keptFields);
         }
+        const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
     }
-    if (lineOpen) {
-        lines.push_back(std::move(fields));
-    }
-    return lines;
+    return table;
 }
