@@ -4,6 +4,8 @@
 #include "app/menubar.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "support/alertpoll.h"
+#include "support/gridcells.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,28 +19,6 @@
 #include <QtTest>
 
 #include <functional>
-
-namespace {
-
-// Presses a button of the next alert once it is on screen, inside the command's modal loop, and
-// records the message it showed.
-void whenAlertShows(bool confirm, QStringList* messages) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, confirm, messages] {
-        auto* alert = qobject_cast<warning*>(QApplication::activeModalWidget());
-        if (alert == nullptr) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        messages->append(alert->st1()->text() + " [" + alert->pb1()->text() + "]");
-        (confirm ? alert->pb1() : alert->PushButton2())->click();
-    });
-    poll->start();
-}
-
-} // namespace
 
 // The data commands as a person reaches them: through the menu bar of the Data Window, with the
 // real alert window and the clipboard.
@@ -94,10 +74,7 @@ class DataActionsTest : public QObject {
     }
     void init() {
         alerts_.clear();
-        for (int row = 1; row <= DataGrid::lastDataRow; ++row) {
-            Module1::grid().setCell(row, DataGrid::dvColumn, "");
-            Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-        }
+        clearGrid();
         Module1::grid().raiseChange();
     }
 
