@@ -6,10 +6,12 @@
 #include "data/module1.h"
 #include "support/alertpoll.h"
 #include "support/gridcells.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileOpenEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -163,6 +165,42 @@ class DataActionsTest : public QObject {
         QCOMPARE(shown(1, 1), QString("42"));
         QCOMPARE(shown(1, 2), QString("A"));
         QCOMPARE(shown(2, 1), QString());
+    }
+
+    void aCellWithALineBreakIsNotCopied() {
+        QGuiApplication::clipboard()->setText("before");
+        Module1::grid().setCell(1, 1, "5");
+        Module1::grid().setCell(2, 1, "6\n7");
+        whenAlertShows([this](warning& alert) {
+            alert.grab().save(shot("alert-cell-with-line-break.png"));
+            alerts_.append(alert.st1()->text());
+            alert.pb1()->click();
+        });
+        choose("EditCopyBothColumns");
+        QCOMPARE(alerts_, QStringList{"Not copied. Row 2 holds a cell with a tab or a line break, "
+                                      "which text cannot keep."});
+        QCOMPARE(clipboard(), QString("before"));
+    }
+
+    void aTextFileTooLargeIsRefused() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath("large.txt");
+        QFile large(file);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.write(QByteArray((4 << 20) + 1, '\n')) == (4 << 20) + 1);
+        large.close();
+        Module1::grid().setCell(1, 1, "5");
+        whenAlertShows([this](warning& alert) {
+            alert.grab().save(shot("alert-text-file-too-large.png"));
+            alerts_.append(alert.st1()->text());
+            alert.pb1()->click();
+        });
+        QFileOpenEvent event(file);
+        QCoreApplication::sendEvent(qApp, &event);
+        QCOMPARE(
+            alerts_,
+            QStringList{"This file is larger than 4 MB, too large for a text file of TVK data."});
+        QCOMPARE(shown(1, 1), QString("5"));
     }
 };
 
