@@ -1,9 +1,9 @@
 #include "app/application.h"
+#include "app/copycommands.h"
 #include "app/datafiles.h"
 #include "app/datamenucommands.h"
 #include "app/pastecommands.h"
 #include "data/datawindow.h"
-#include "data/gridcopy.h"
 #include "data/module1.h"
 
 #include <QClipboard>
@@ -85,18 +85,24 @@ bool App::EditPhasePhaseData_Action() {
 }
 
 bool App::EditCopyBothColumns_Action() {
-    setClipboardText(tabDelimitedText(Module1::grid(), Module1::cps));
-    Module1::datasaved = true;
+    if (const auto text = Module1::copyCommand(PasteColumns::both)) {
+        setClipboardText(*text);
+        Module1::datasaved = true;
+    }
     return false;
 }
 
 bool App::EditCopyDVColumn_Action() {
-    setClipboardText(columnText(Module1::grid(), DataGrid::dvColumn, Module1::cps));
+    if (const auto text = Module1::copyCommand(PasteColumns::dv)) {
+        setClipboardText(*text);
+    }
     return false;
 }
 
 bool App::EditCopyPhaseColumn_Action() {
-    setClipboardText(columnText(Module1::grid(), DataGrid::phaseColumn, Module1::cps));
+    if (const auto text = Module1::copyCommand(PasteColumns::phase)) {
+        setClipboardText(*text);
+    }
     return false;
 }
 

@@ -9,14 +9,15 @@
 #include "framework/conversions.h"
 #include "framework/textdecoding.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
-#include <limits>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,28 +25,63 @@ namespace Module1 {
 
 namespace {
 
-// The file's bytes, at most limit of them; nothing (after telling why) when it cannot be read.
-std::optional<std::string> readFile(const std::filesystem::path& path, std::size_t limit) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) {
+// A text file of data holds at most 199 short lines; anything near this size is something else.
+constexpr std::size_t largestTextFile = std::size_t{4} << 20;
+
+enum class Oversize { readPrefix, refuse };
+
+struct FileDescriptor {
+    explicit FileDescriptor(int opened) : value(opened) {}
+    ~FileDescriptor() {
+        if (value >= 0) {
+            ::close(value);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int value;
+};
+
+// The bytes of a regular file, at most limit of them; nothing (after telling why) when it cannot
+// be read. Opening does not wait: a named pipe or a device is refused, never read from, and a
+// file larger than limit is either cut to its first limit bytes or refused before any is read.
+std::optional<std::string> readFile(const std::filesystem::path& path, std::size_t limit,
+                                    Oversize oversize) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const int descriptor = file.value;
+    if (descriptor < 0) {
         notify("The file could not be opened: " + std::string(std::strerror(errno)) + ".");
         return std::nullopt;
     }
-    std::string bytes;
-    std::array<char, 65536> buffer{};
-    while (bytes.size() < limit) {
-        const std::size_t wanted = std::min(buffer.size(), limit - bytes.size());
-        const std::size_t got = std::fread(buffer.data(), 1, wanted, file.get());
-        bytes.append(buffer.data(), got);
-        if (got < wanted) {
-            break;
-        }
-    }
-    if (std::ferror(file.get()) != 0) {
-        notify("The file could not be read: " + std::string(std::strerror(errno)) + ".");
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        notify("The file could not be opened: it is not a regular file.");
         return std::nullopt;
     }
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    if (oversize == Oversize::refuse && size > limit) {
+        notify("This file is larger than " +
+               framework::CStr(static_cast<std::int32_t>(limit >> 20)) +
+               " MB, too large for a text file of TVK data.");
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ::ssize_t got = ::read(descriptor, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            notify("The file could not be read: " + std::string(std::strerror(errno)) + ".");
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
     return bytes;
 }
 
@@ -74,8 +110,7 @@ bool isTextDataFile(const std::filesystem::path& path) {
 }
 
 void openTextFile(const std::filesystem::path& path) {
-    const std::optional<std::string> bytes =
-        readFile(path, std::numeric_limits<std::size_t>::max());
+    const std::optional<std::string> bytes = readFile(path, largestTextFile, Oversize::refuse);
     if (!bytes || !mayReplaceData()) {
         return;
     }
@@ -86,7 +121,8 @@ void openTextFile(const std::filesystem::path& path) {
 
 void openDataFile(const std::filesystem::path& path) {
     // Bytes past the largest possible file are never part of the data.
-    const std::optional<std::string> bytes = readFile(path, qtvfile::largestFileSize);
+    const std::optional<std::string> bytes =
+        readFile(path, qtvfile::largestFileSize, Oversize::readPrefix);
     if (!bytes) {
         return;
     }
@@ -115,6 +151,12 @@ void openDocument(const std::filesystem::path& path) {
 }
 
 void saveTextFile(const std::filesystem::path& path) {
+    if (const int row = firstRowUnfitForText(grid(), {DataGrid::dvColumn, DataGrid::phaseColumn});
+        row != 0) {
+        notify("Not saved. Row " + framework::CStr(row) +
+               " holds a cell with a tab or a line break, which text cannot keep.");
+        return;
+    }
     save(path, tabDelimitedText(grid(), cps));
 }
 

@@ -2,8 +2,6 @@
 
 #include "framework/runtime.h"
 
-#include <initializer_list>
-
 namespace {
 
 int lastRowWithData(const DataGrid& grid, std::initializer_list<int> columns) {
@@ -41,4 +39,15 @@ std::string tabDelimitedText(const DataGrid& grid, std::string_view lineEnd) {
         framework::RuntimeBackgroundTask();
     }
     return text;
+}
+
+int firstRowUnfitForText(const DataGrid& grid, std::initializer_list<int> columns) {
+    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
+        for (const int column : columns) {
+            if (grid.cell(row, column).find_first_of("\t\r\n") != std::string::npos) {
+                return row;
+            }
+        }
+    }
+    return 0;
 }

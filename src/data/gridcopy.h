@@ -2,6 +2,7 @@
 
 #include "data/datagrid.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -15,3 +16,7 @@ std::string columnText(const DataGrid& grid, int column, std::string_view lineEn
 
 // Both columns: DV cell, tab, phase cell on each line; also the tab-delimited text file.
 std::string tabDelimitedText(const DataGrid& grid, std::string_view lineEnd);
+
+// A cell holding a tab, a carriage return or a line feed would be read back split over fields or
+// lines. The first row whose cell in one of the columns holds one, 0 when every cell fits text.
+int firstRowUnfitForText(const DataGrid& grid, std::initializer_list<int> columns);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,4 +11,12 @@
 // character, blanks included, belongs to its field. Empty text has no lines.
 using TextLines = std::vector<std::vector<std::string>>;
 
-TextLines parseTabDelimitedText(std::string_view text);
+struct TextTable {
+    TextLines lines; // the first keptLines lines, each with at most its first keptFields fields
+    bool moreData = false; // a later line holds a non-blank text in one of its first keptFields
+};
+
+// Only what is kept is copied out of the text, so a text of any size costs memory for the kept
+// lines alone.
+TextTable parseTabDelimitedText(std::string_view text, std::size_t keptLines,
+                                std::size_t keptFields);

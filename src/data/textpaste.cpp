@@ -34,26 +34,20 @@ std::string fieldOf(std::vector<std::string>& line, std::size_t field) {
 } // namespace
 
 bool pasteText(DataGrid& grid, std::string_view text, PasteColumns columns) {
-    TextLines lines = parseTabDelimitedText(text);
     const std::vector<Target> targets = targetsOf(columns);
+    TextTable table = parseTabDelimitedText(text, static_cast<std::size_t>(DataGrid::lastDataRow),
+                                            targets.back().field + 1);
     const DataGrid::ChangeBatch change(grid);
     for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
         const auto line = static_cast<std::size_t>(row - DataGrid::firstDataRow);
         for (const Target& target : targets) {
             grid.setCell(row, target.column,
-                         line < lines.size() ? fieldOf(lines[line], target.field) : std::string());
+                         line < table.lines.size() ? fieldOf(table.lines[line], target.field)
+                                                   : std::string());
         }
         framework::RuntimeBackgroundTask();
     }
-    for (std::size_t line = DataGrid::lastDataRow; line < lines.size(); ++line) {
-        for (const Target& target : targets) {
-            if (target.field < lines[line].size() &&
-                !Module1::isMissing(lines[line][target.field])) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return table.moreData;
 }
 
 namespace Module1 {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-// Which grid columns a text replaces.
+// Which grid columns a text replaces, or a copy takes.
 enum class PasteColumns { both, dv, phase };
 
 // Replaces the column(s) with the text: line k goes to row k + 1, its first field to the DV column

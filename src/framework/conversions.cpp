@@ -129,8 +129,8 @@ double CDbl(std::string_view text) {
 }
 
 std::string Format(double value, std::string_view mask) {
-    if (std::isnan(value)) {
-        return "NaN";
+    if (std::isnan(value) || std::isinf(value)) {
+        return CStr(value);
     }
     const bool showPlus = !mask.empty() && mask.front() == '+';
     if (showPlus) {

@@ -20,7 +20,8 @@ std::string CStr(double value);
 double CDbl(std::string_view text);
 
 // Mask formatting: "0" a digit always shown, "#" a digit shown only when significant, "." the
-// point, a leading "+" shows the sign of either sign. Not-a-number prints "NaN".
+// point, a leading "+" shows the sign of either sign. Values that are not finite print as CStr
+// prints them ("NaN", "Inf", "-Inf") whatever the mask.
 std::string Format(double value, std::string_view mask);
 
 // Truncation toward zero; not-a-number gives 0 and values beyond the int32 range saturate.

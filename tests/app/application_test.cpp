@@ -4,6 +4,7 @@
 #include "app/splashwindow.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "support/alertpoll.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,38 +17,6 @@
 #include <QtTest>
 
 #include <functional>
-
-namespace {
-
-// Acts on the alert once it is on screen, from inside its modal loop, and keeps what it showed.
-struct AlertSeen {
-    QString message;
-    QString button;
-    QString cancel;
-    QString title;
-};
-
-// Polls for the alert, since it opens inside the command's own modal loop.
-void whenAlertShows(std::function<void(warning&)> act, AlertSeen* seen = nullptr) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), seen] {
-        auto* alert = qobject_cast<warning*>(QApplication::activeModalWidget());
-        if (alert == nullptr) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (seen != nullptr) {
-            *seen = {alert->st1()->text(), alert->pb1()->text(), alert->PushButton2()->text(),
-                     alert->windowTitle()};
-        }
-        act(*alert);
-    });
-    poll->start();
-}
-
-} // namespace
 
 class ApplicationTest : public QObject {
     Q_OBJECT

@@ -4,10 +4,14 @@
 #include "app/menubar.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "support/alertpoll.h"
+#include "support/gridcells.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileOpenEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -17,28 +21,6 @@
 #include <QtTest>
 
 #include <functional>
-
-namespace {
-
-// Presses a button of the next alert once it is on screen, inside the command's modal loop, and
-// records the message it showed.
-void whenAlertShows(bool confirm, QStringList* messages) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, confirm, messages] {
-        auto* alert = qobject_cast<warning*>(QApplication::activeModalWidget());
-        if (alert == nullptr) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        messages->append(alert->st1()->text() + " [" + alert->pb1()->text() + "]");
-        (confirm ? alert->pb1() : alert->PushButton2())->click();
-    });
-    poll->start();
-}
-
-} // namespace
 
 // The data commands as a person reaches them: through the menu bar of the Data Window, with the
 // real alert window and the clipboard.
@@ -94,10 +76,7 @@ class DataActionsTest : public QObject {
     }
     void init() {
         alerts_.clear();
-        for (int row = 1; row <= DataGrid::lastDataRow; ++row) {
-            Module1::grid().setCell(row, DataGrid::dvColumn, "");
-            Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-        }
+        clearGrid();
         Module1::grid().raiseChange();
     }
 
@@ -186,6 +165,42 @@ class DataActionsTest : public QObject {
         QCOMPARE(shown(1, 1), QString("42"));
         QCOMPARE(shown(1, 2), QString("A"));
         QCOMPARE(shown(2, 1), QString());
+    }
+
+    void aCellWithALineBreakIsNotCopied() {
+        QGuiApplication::clipboard()->setText("before");
+        Module1::grid().setCell(1, 1, "5");
+        Module1::grid().setCell(2, 1, "6\n7");
+        whenAlertShows([this](warning& alert) {
+            alert.grab().save(shot("alert-cell-with-line-break.png"));
+            alerts_.append(alert.st1()->text());
+            alert.pb1()->click();
+        });
+        choose("EditCopyBothColumns");
+        QCOMPARE(alerts_, QStringList{"Not copied. Row 2 holds a cell with a tab or a line break, "
+                                      "which text cannot keep."});
+        QCOMPARE(clipboard(), QString("before"));
+    }
+
+    void aTextFileTooLargeIsRefused() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath("large.txt");
+        QFile large(file);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.write(QByteArray((4 << 20) + 1, '\n')) == (4 << 20) + 1);
+        large.close();
+        Module1::grid().setCell(1, 1, "5");
+        whenAlertShows([this](warning& alert) {
+            alert.grab().save(shot("alert-text-file-too-large.png"));
+            alerts_.append(alert.st1()->text());
+            alert.pb1()->click();
+        });
+        QFileOpenEvent event(file);
+        QCoreApplication::sendEvent(qApp, &event);
+        QCOMPARE(
+            alerts_,
+            QStringList{"This file is larger than 4 MB, too large for a text file of TVK data."});
+        QCOMPARE(shown(1, 1), QString("5"));
     }
 };
 

@@ -2,8 +2,13 @@
 
 #include "support/fakealert.h"
 #include "support/gridfixture.h"
+#include "support/peakmemory.h"
 #include "support/tempfolder.h"
 
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -176,6 +181,59 @@ TEST_F(DataFiles, ACellTooLongForTheDataFileRefusesTheSave) {
                                     "long for a TVK file."});
     EXPECT_EQ(TempFolder::read(folder_ / "data.qtv"), "old");
     EXPECT_FALSE(Module1::datasaved);
+}
+
+const std::string tooLarge =
+    "This file is larger than 4 MB, too large for a text file of TVK data.";
+
+TEST_F(DataFiles, ATextFileOverFourMegabytesIsRefusedBeforeItIsRead) {
+    fill({{"1", "1"}});
+    const std::string firstLine = "5\t0\n";
+    TempFolder::write(folder_ / "limit.txt",
+                      firstLine + std::string((std::size_t{4} << 20) - firstLine.size(), '\n'));
+    Module1::openTextFile(folder_ / "limit.txt");
+    EXPECT_TRUE(alert_.asked.empty());
+    EXPECT_EQ(dv(1), "5") << "a file of exactly 4 MiB is read";
+
+    for (const std::size_t size : {(std::size_t{4} << 20) + 1, std::size_t{100} << 20}) {
+        fill({{"1", "1"}});
+        alert_.asked.clear();
+        TempFolder::write(folder_ / "large.txt",
+                          firstLine + std::string(size - firstLine.size(), '\n'));
+        const std::optional<std::size_t> growth =
+            peakMemoryGrowth([&] { Module1::openTextFile(folder_ / "large.txt"); });
+        EXPECT_EQ(alert_.asked, Strings{tooLarge}) << size;
+        EXPECT_EQ(dv(1), "1");
+        if (growth) {
+            EXPECT_LT(*growth, std::size_t{8} << 20) << size;
+        }
+    }
+}
+
+TEST_F(DataFiles, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.txt").c_str(), 0600), 0);
+    fill({{"1", "1"}});
+    Module1::openTextFile(folder_ / "pipe.txt");
+    Module1::openDataFile(folder_ / "pipe.txt");
+    Module1::openTextFile("/dev/zero");
+    const std::string notice = "The file could not be opened: it is not a regular file.";
+    EXPECT_EQ(alert_.asked, (Strings{notice, notice, notice}));
+    EXPECT_EQ(dv(1), "1");
+}
+
+TEST_F(DataFiles, ACellWithATabOrALineBreakRefusesTheTextSave) {
+    for (const char* cell : {"1\t2", "3\r", "\n4"}) {
+        clearGrid();
+        fill({{"5", "0"}, {"6", "0"}, {"7", cell}});
+        TempFolder::write(folder_ / "data.txt", "old");
+        Module1::datasaved = false;
+        alert_.asked.clear();
+        Module1::saveTextFile(folder_ / "data.txt");
+        EXPECT_EQ(alert_.asked, Strings{"Not saved. Row 3 holds a cell with a tab or a line break, "
+                                        "which text cannot keep."});
+        EXPECT_EQ(TempFolder::read(folder_ / "data.txt"), "old");
+        EXPECT_FALSE(Module1::datasaved);
+    }
 }
 
 TEST(DataFileTypes, TextIsChosenByItsExtension) {

@@ -10,6 +10,8 @@
 #include "framework/random.h"
 #include "framework/runtime.h"
 #include "support/fakealert.h"
+#include "support/gridcells.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,32 +31,20 @@
 
 namespace {
 
-// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
-// to a temporary folder.
-QString shot(const QString& name) {
-    static QTemporaryDir fallback;
-    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
-    return folder + "/" + name;
-}
-
 // Pairs as a person would type them, with ties and one half-filled row.
 void fillGrid() {
-    const char* pairs[][2] = {{"3", "12"}, {"5", "15"}, {"2", "11"}, {"5", "14"},
-                              {"", "9"},   {"7", "18"}, {"4", "12"}, {"6", "17"},
-                              {"3", "13"}, {"8", "19"}, {"5", "16"}, {"2", "10"}};
-    int row = DataGrid::firstDataRow;
-    for (const auto& pair : pairs) {
-        Module1::grid().setCell(row, DataGrid::dvColumn, pair[0]);
-        Module1::grid().setCell(row, DataGrid::phaseColumn, pair[1]);
-        ++row;
-    }
-}
-
-void clearGrid() {
-    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
-        Module1::grid().setCell(row, DataGrid::dvColumn, "");
-        Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-    }
+    ::fillGrid({{"3", "12"},
+                {"5", "15"},
+                {"2", "11"},
+                {"5", "14"},
+                {"", "9"},
+                {"7", "18"},
+                {"4", "12"},
+                {"6", "17"},
+                {"3", "13"},
+                {"8", "19"},
+                {"5", "16"},
+                {"2", "10"}});
 }
 
 // Types the count into a dialog and presses OK once its modal loop runs.

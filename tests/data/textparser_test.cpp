@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -19,7 +21,9 @@ void PrintTo(const ParseCase& value, std::ostream* out) {
 class TabDelimitedText : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(TabDelimitedText, SplitsIntoLinesAndFields) {
-    EXPECT_EQ(parseTabDelimitedText(GetParam().text), GetParam().lines);
+    const TextTable table = parseTabDelimitedText(GetParam().text, 10, 10);
+    EXPECT_EQ(table.lines, GetParam().lines);
+    EXPECT_FALSE(table.moreData);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -39,18 +43,47 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"single_line_break", "\n", {{""}}}, ParseCase{"empty", "", {}}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(TabDelimitedText, AnyNumberOfLinesAndFields) {
+TEST(TabDelimitedText, KeepsOnlyTheLinesAndFieldsAskedFor) {
     std::string text;
     for (int line = 0; line < 1000; ++line) {
         text += std::to_string(line);
         text += std::string(300, '\t');
         text += "x\r\n";
     }
-    const TextLines lines = parseTabDelimitedText(text);
-    ASSERT_EQ(lines.size(), 1000U);
-    EXPECT_EQ(lines[999].size(), 301U);
-    EXPECT_EQ(lines[999].front(), "999");
-    EXPECT_EQ(lines[999].back(), "x");
+    const TextTable table = parseTabDelimitedText(text, 199, 2);
+    ASSERT_EQ(table.lines.size(), 199U);
+    EXPECT_EQ(table.lines[198], (std::vector<std::string>{"198", ""}));
+    EXPECT_TRUE(table.moreData);
 }
+
+struct LaterLinesCase {
+    const char* name;
+    std::string text;
+    bool moreData;
+};
+
+void PrintTo(const LaterLinesCase& value, std::ostream* out) {
+    *out << value.name;
+}
+
+class LaterLines : public testing::TestWithParam<LaterLinesCase> {};
+
+// One line and two fields kept: only what follows the first line decides.
+TEST_P(LaterLines, AreNotedWhenAKeptFieldHoldsData) {
+    const TextTable table = parseTabDelimitedText(GetParam().text, 1, 2);
+    EXPECT_EQ(table.lines.size(), 1U);
+    EXPECT_EQ(table.moreData, GetParam().moreData);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LaterLines,
+    testing::Values(LaterLinesCase{"none", "1\t0\n", false},
+                    LaterLinesCase{"first_field", "1\t0\n2", true},
+                    LaterLinesCase{"second_field", "1\t0\r\n\t1", true},
+                    LaterLinesCase{"blanks_only", "1\t0\n \t \n\n\r\n\t", false},
+                    LaterLinesCase{"third_field_only", "1\t0\n\t\t7", false},
+                    LaterLinesCase{"after_many_empty_lines", "1\n" + std::string(5000, '\n') + "x",
+                                   true}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "data/textpaste.h"
 
 #include "support/gridfixture.h"
+#include "support/peakmemory.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 namespace {
@@ -92,6 +95,23 @@ TEST_F(TextPaste, LinesPastTheLastRowAreNotWrittenAndReported) {
     EXPECT_TRUE(pasteText(grid(), lines(199, "199\n7"), PasteColumns::phase));
     EXPECT_FALSE(pasteText(grid(), lines(199, "199\n\t7"), PasteColumns::dv))
         << "field 2 is not pasted";
+}
+
+// Clipboard text arrives whole; pasting it costs memory for the rows kept, not its length.
+TEST_F(TextPaste, AHundredMegabytesOfLineFeedsOrTabsCostLittleMemory) {
+    for (const char filler : {'\n', '\t'}) {
+        const std::string text = "5\t0\n" + std::string(std::size_t{100} << 20, filler);
+        bool moreData = true;
+        const std::optional<std::size_t> growth =
+            peakMemoryGrowth([&] { moreData = pasteText(grid(), text, PasteColumns::both); });
+        EXPECT_FALSE(moreData);
+        EXPECT_EQ(dv(1), "5");
+        EXPECT_EQ(dv(2), "");
+        if (!growth) {
+            GTEST_SKIP() << "the kernel's memory high-water mark cannot be reset here";
+        }
+        EXPECT_LT(*growth, std::size_t{8} << 20) << static_cast<int>(filler);
+    }
 }
 
 } // namespace

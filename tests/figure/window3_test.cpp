@@ -3,6 +3,8 @@
 #include "data/module1.h"
 #include "figure/figurecanvas.h"
 #include "figure/window3.h"
+#include "support/gridcells.h"
+#include "support/shots.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,21 +26,14 @@
 
 namespace {
 
-struct Row {
-    std::string dv;
-    std::string phase;
-};
+using Row = GridRow;
 
 // Types the rows into the grid from row 1 down, clears the rest, and raises one Change, as a
 // paste does.
 void enterData(const std::vector<Row>& rows) {
-    DataGrid& grid = Module1::grid();
-    const DataGrid::ChangeBatch change(grid);
-    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
-        const std::size_t at = static_cast<std::size_t>(row - 1);
-        grid.setCell(row, DataGrid::dvColumn, at < rows.size() ? rows[at].dv : "");
-        grid.setCell(row, DataGrid::phaseColumn, at < rows.size() ? rows[at].phase : "");
-    }
+    const DataGrid::ChangeBatch change(Module1::grid());
+    clearGrid();
+    fillGrid(rows);
 }
 
 std::vector<std::string> phaseColumn(int rows) {
@@ -458,11 +453,8 @@ class Window3Test : public QObject {
         painter.drawPixmap(0, 0, data);
         painter.drawPixmap(data.width() + 1, 0, plot);
         painter.end();
-        const QString folder = qEnvironmentVariable("TVK_SHOT_DIR");
-        if (!folder.isEmpty()) {
-            QVERIFY(both.save(folder + "/issue5-figure-beside-data.png"));
-            QVERIFY(picture().save(folder + "/issue5-figure-picture.png"));
-        }
+        QVERIFY(both.save(shot("figure-beside-data.png")));
+        QVERIFY(picture().save(shot("figure-picture.png")));
     }
 };
 

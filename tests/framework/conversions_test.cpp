@@ -114,7 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{0.25, "######0.0####", "0.25"}, MaskCase{100.0, "######0.0####", "100.0"},
         MaskCase{1234567890.5, "#########0.0####", "1234567890.5"},
         MaskCase{-0.125, "#########0.0####", "-0.125"}, MaskCase{nan, ".00##", "NaN"},
-        MaskCase{nan, "+00", "NaN"}));
+        MaskCase{nan, "+00", "NaN"}, MaskCase{inf, ".00##", "Inf"}, MaskCase{-inf, ".00##", "-Inf"},
+        MaskCase{inf, "+#.000", "Inf"}, MaskCase{-inf, "+00", "-Inf"},
+        MaskCase{inf, "0.0#####", "Inf"}, MaskCase{-inf, "#########0.0####", "-Inf"}));
 
 TEST(ToInt32, TruncatesTowardZeroAndSaturates) {
     EXPECT_EQ(toInt32(2.9), 2);

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "data/module1.h"
+#include "support/gridcells.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 // Starts every test with an empty grid; rows are written from row 1 down.
@@ -13,24 +12,7 @@ class GridFixture : public testing::Test {
     void SetUp() override { clearGrid(); }
     void TearDown() override { clearGrid(); }
 
-    static void clearGrid() {
-        for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
-            Module1::grid().setCell(row, DataGrid::dvColumn, "");
-            Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-        }
-    }
+    using Row = GridRow;
 
-    struct Row {
-        std::string dv;
-        std::string phase;
-    };
-
-    static void fill(const std::vector<Row>& rows) {
-        int row = DataGrid::firstDataRow;
-        for (const Row& r : rows) {
-            Module1::grid().setCell(row, DataGrid::dvColumn, r.dv);
-            Module1::grid().setCell(row, DataGrid::phaseColumn, r.phase);
-            ++row;
-        }
-    }
+    static void fill(const std::vector<Row>& rows) { fillGrid(rows); }
 };
