@@ -12,8 +12,7 @@ std::int32_t seriesLength(FieldChecks& checks, std::string_view field, std::stri
     return checks.wholeNumber(field, text, 1);
 }
 
-std::int32_t autoregressionLag(FieldChecks& checks, std::string_view field,
-                               std::string_view text) {
+std::int32_t autoregressionLag(FieldChecks& checks, std::string_view field, std::string_view text) {
     return checks.wholeNumber(field, text, 0);
 }
 

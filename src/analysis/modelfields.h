@@ -16,8 +16,7 @@ namespace analysis {
 // A series length: a whole number of at least 1.
 std::int32_t seriesLength(FieldChecks& checks, std::string_view field, std::string_view text);
 // An autoregression lag: a whole number of 0 or more.
-std::int32_t autoregressionLag(FieldChecks& checks, std::string_view field,
-                               std::string_view text);
+std::int32_t autoregressionLag(FieldChecks& checks, std::string_view field, std::string_view text);
 // An error standard deviation: a finite number above 0.
 double errorSpread(FieldChecks& checks, std::string_view field, std::string_view text);
 

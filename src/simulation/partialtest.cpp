@@ -41,8 +41,7 @@ void runpartialcorr(const simulation::SimulationSettings& settings, Progress& pr
                             {"Simulation Modeling", "Partial Correlation:", "Test of Level change",
                              "over and above linear trend"},
                             validN, settings);
-    report.line(settings.usePhase ? "Predictor: Custom Phase Variable"
-                                  : "Predictor: Level Vector");
+    report.line(settings.usePhase ? "Predictor: Custom Phase Variable" : "Predictor: Level Vector");
     report.line("Controlling for: Linear Slope");
     report.line("");
 

@@ -41,9 +41,9 @@ std::string tableRow(const SignificanceGrid& grid, std::int32_t j, const std::st
     if (grid.numbers() == 0) {
         return row + "undefined";
     }
-    return row + framework::Format(static_cast<double>(grid.atLeast(j)) /
-                                       static_cast<double>(grid.numbers()),
-                                   "0.000");
+    return row +
+           framework::Format(
+               static_cast<double>(grid.atLeast(j)) / static_cast<double>(grid.numbers()), "0.000");
 }
 
 } // namespace simulation

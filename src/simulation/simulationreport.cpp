@@ -48,8 +48,8 @@ void phaseMeanLines(analysis::ReportBuilder& report, double meanA, double meanB,
     report.line("");
 }
 
-void lastPointSection(analysis::ReportBuilder& report, std::int32_t further,
-                      std::int32_t numbers, double zScore, std::int32_t n2) {
+void lastPointSection(analysis::ReportBuilder& report, std::int32_t further, std::int32_t numbers,
+                      double zScore, std::int32_t n2) {
     report.line("SPC: Last data point analysis:");
     if (!std::isfinite(zScore) || numbers == 0) {
         report.line("p = undefined");
@@ -81,8 +81,8 @@ void section(analysis::ReportBuilder& report, const StatisticLabels& labels,
              const std::string& vectorLine, std::size_t slot) {
     report.line(title);
     report.line(vectorLine);
-    report.line(labels.statistic + Format(results.observed[slot], "+#.000") + ", p = " +
-                pText(results.grids[slot], results.observed[slot]));
+    report.line(labels.statistic + Format(results.observed[slot], "+#.000") +
+                ", p = " + pText(results.grids[slot], results.observed[slot]));
     report.line("");
     if (tables) {
         significanceTable(report, results.grids[slot], labels.row);

@@ -22,8 +22,8 @@ void phaseMeanLines(analysis::ReportBuilder& report, double meanA, double meanB,
 
 // The last-data-point test: the share of simulations whose last value lies further out than
 // the observed z-score, and that share times the phase-B size, at most 0.999999.
-void lastPointSection(analysis::ReportBuilder& report, std::int32_t further,
-                      std::int32_t numbers, double zScore, std::int32_t n2);
+void lastPointSection(analysis::ReportBuilder& report, std::int32_t further, std::int32_t numbers,
+                      double zScore, std::int32_t n2);
 
 // The 101 rows of a significance table and two empty lines.
 void significanceTable(analysis::ReportBuilder& report, const SignificanceGrid& grid,

@@ -36,8 +36,8 @@ template <typename Array> auto points(Array& array, std::int32_t count) {
 // vectors s1..s5 (s1 also by "Test for slope change").
 std::array<bool, slotCount> chosenSlots(const SimulationSettings& settings) {
     const bool all = settings.allSlopes;
-    return {settings.usePhase, settings.levelChange, settings.slopeChange || all, all, all, all,
-            all};
+    return {
+        settings.usePhase, settings.levelChange, settings.slopeChange || all, all, all, all, all};
 }
 
 // The vector of a slot at points 1..count, as doubles.
@@ -157,8 +157,8 @@ LastPoint lastPointOf(std::span<const double> dv, const SimulationModel& model) 
 }
 
 template <typename Engine>
-void runTwin(const SimulationSettings& settings, const TwinKind& kind,
-             Module1::Progress& progress, Module1::Output& output) {
+void runTwin(const SimulationSettings& settings, const TwinKind& kind, Module1::Progress& progress,
+             Module1::Output& output) {
     const SimulationModel& model = settings.model;
     analysis::AnalysisRun run(progress, output);
     run.show(runningTitle, counterLabel, settings.simulations);
@@ -255,8 +255,7 @@ void runSimulationTest(const SimulationSettings& settings, Module1::Progress& pr
 
 namespace Module1 {
 
-void simtest2(const simulation::SimulationSettings& settings, Progress& progress,
-              Output& output) {
+void simtest2(const simulation::SimulationSettings& settings, Progress& progress, Output& output) {
     simulation::runTwin<simulation::PearsonEngine>(settings, {"Pearson - R", {"R = ", "|R|="}},
                                                    progress, output);
 }

@@ -14,8 +14,7 @@ namespace Module1 {
 // Pearson r, with the phase means and the last-data-point test.
 void simtest2(const simulation::SimulationSettings& settings, Progress& progress, Output& output);
 // Tie-corrected Spearman rho on average ranks.
-void runsimtest(const simulation::SimulationSettings& settings, Progress& progress,
-                Output& output);
+void runsimtest(const simulation::SimulationSettings& settings, Progress& progress, Output& output);
 // The partial correlation of the DV and the phase given the linear trend. It loads the pairs
 // itself and refuses fewer than two with a notice.
 void runpartialcorr(const simulation::SimulationSettings& settings, Progress& progress,
