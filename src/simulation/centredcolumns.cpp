@@ -2,6 +2,7 @@
 
 #include "analysis/basics.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -29,16 +30,25 @@ void CentredSeries::centre(std::span<const double> series) {
     squares_ = squares;
 }
 
-double CentredSeries::correlate(const FixedColumn& column) const {
-    if (constant_ || column.constant()) {
-        return std::numeric_limits<double>::quiet_NaN();
+void CentredSeries::correlate(std::span<const FixedColumn* const> columns,
+                              std::span<double> results) const {
+    std::array<double, mostColumns> products{};
+    std::array<const double*, mostColumns> others{};
+    const std::size_t count = columns.size();
+    for (std::size_t c = 0; c < count; ++c) {
+        others[c] = columns[c]->deviations().data();
     }
-    const std::span<const double> other = column.deviations();
-    double products = 0.0;
     for (std::size_t i = 0; i < length_; ++i) {
-        products += deviations_[i] * other[i];
+        const double deviation = deviations_[i];
+        for (std::size_t c = 0; c < count; ++c) {
+            products[c] += deviation * others[c][i];
+        }
     }
-    return products / std::sqrt(squares_ * column.squares());
+    for (std::size_t c = 0; c < count; ++c) {
+        results[c] = constant_ || columns[c]->constant()
+                         ? std::numeric_limits<double>::quiet_NaN()
+                         : products[c] / std::sqrt(squares_ * columns[c]->squares());
+    }
 }
 
 } // namespace simulation

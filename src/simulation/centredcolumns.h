@@ -23,14 +23,18 @@ class FixedColumn {
     double squares_ = 0.0;
 };
 
-// One simulated series about its mean, correlated with any number of fixed columns: the
-// Pearson r of the pairs, equal to the last bit to analysis::pearsonR of the same values.
+// One simulated series about its mean, correlated with fixed columns: the Pearson r of the
+// pairs, equal to the last bit to analysis::pearsonR of the same values.
 class CentredSeries {
   public:
+    static constexpr std::size_t mostColumns = 7;
+
     explicit CentredSeries(std::size_t capacity) : deviations_(capacity) {}
 
     void centre(std::span<const double> series);
-    double correlate(const FixedColumn& column) const;
+    // The r with each of at most mostColumns columns into results. The sums of all columns
+    // are formed in one pass, each in index order, so their chains of additions overlap.
+    void correlate(std::span<const FixedColumn* const> columns, std::span<double> results) const;
 
   private:
     std::vector<double> deviations_;

@@ -10,6 +10,7 @@
 #include "simulation/simulationreport.h"
 #include "simulation/simulationtest.h"
 
+#include <array>
 #include <vector>
 
 namespace Module1 {
@@ -68,14 +69,16 @@ void runpartialcorr(const simulation::SimulationSettings& settings, Progress& pr
     std::vector<double> errors(size);
     std::vector<double> shocks(size);
     const std::span<double> series = std::span(vq).subspan(1, size);
+    const std::array<const simulation::FixedColumn*, 2> columns{&predictor, &linearTrend};
+    std::array<double, 2> correlations{};
     simulation::SignificanceGrid grid;
     bool completed = false;
     framework::withRandomStream([&](auto& stream) {
         completed = run.iterate(settings.simulations, 10, [&](std::int32_t) {
             simulation::simulateSeries(stream, model, errors, shocks, series);
             centred.centre(series);
-            grid.add(partialcorr(centred.correlate(predictor), centred.correlate(linearTrend),
-                                 predictorTrend));
+            centred.correlate(columns, correlations);
+            grid.add(partialcorr(correlations[0], correlations[1], predictorTrend));
         });
     });
     if (!completed) {

@@ -9,6 +9,7 @@
 #include "framework/random.h"
 #include "simulation/centredcolumns.h"
 #include "simulation/designvectors.h"
+#include "simulation/seriesranks.h"
 #include "simulation/simulatedseries.h"
 #include "simulation/simulationreport.h"
 
@@ -65,13 +66,28 @@ class PearsonEngine {
     }
     static Module1::Series& target() { return Module1::vq; }
 
-    void fix(std::size_t slot, std::span<const double> values) { columns_[slot].emplace(values); }
-    void measure(std::span<const double> simulated) { series_.centre(simulated); }
-    double statistic(std::size_t slot) const { return series_.correlate(*columns_[slot]); }
+    void fix(std::size_t slot, std::span<const double> values) {
+        columns_[slot].emplace(values);
+        chosen_[count_] = &*columns_[slot];
+        slots_[count_++] = slot;
+    }
+    void measure(std::span<const double> simulated) {
+        series_.centre(simulated);
+        series_.correlate(std::span(chosen_).first(count_), std::span(results_).first(count_));
+        for (std::size_t c = 0; c < count_; ++c) {
+            statistics_[slots_[c]] = results_[c];
+        }
+    }
+    double statistic(std::size_t slot) const { return statistics_[slot]; }
 
   private:
     CentredSeries series_;
     std::array<std::optional<FixedColumn>, slotCount> columns_;
+    std::array<const FixedColumn*, slotCount> chosen_{};
+    std::array<std::size_t, slotCount> slots_{};
+    std::size_t count_ = 0;
+    std::array<double, slotCount> results_{};
+    std::array<double, slotCount> statistics_{};
 };
 
 // Tie-corrected Spearman rho of each simulated series' ranks with the fixed slot vectors'
@@ -80,7 +96,7 @@ class SpearmanEngine {
   public:
     static constexpr bool withLastPoint = false;
 
-    explicit SpearmanEngine(std::size_t length) : seriesRanks_(length) {}
+    explicit SpearmanEngine(std::size_t length) : ranker_(length), seriesRanks_(length) {}
 
     static double observed(std::span<const double> x, std::span<const double> y) {
         if (analysis::isConstant(x) || analysis::isConstant(y)) {
@@ -106,7 +122,7 @@ class SpearmanEngine {
                   std::none_of(simulated.begin(), simulated.end(),
                                [](double value) { return std::isnan(value); });
         if (ranked_) {
-            seriesTies_ = analysis::averageRanks(simulated, seriesRanks_);
+            seriesTies_ = ranker_.rank(simulated, seriesRanks_);
         }
     }
     double statistic(std::size_t slot) const {
@@ -123,6 +139,7 @@ class SpearmanEngine {
         std::vector<double> ranks;
         double ties = 0.0;
     };
+    SeriesRanks ranker_;
     std::vector<double> seriesRanks_;
     double seriesTies_ = 0.0;
     bool ranked_ = false;
