@@ -12,6 +12,7 @@
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "figure/window3.h"
+#include "simulation/simtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,6 +51,8 @@ void App::start() {
     connect(&dataWindow, &Window1::closeRequested, this, &App::FileQuit_Action);
     dataWindow.show();
     Window3::showBeside(dataWindow);
+    connect(&Window3::instance(), &Window3::testRequested, this,
+            &App::AnalysesSimulationTest_Action);
     // Open comes once the event loop runs, after the Data Window was built, so the data and the
     // output both start out saved.
     QTimer::singleShot(0, this, &App::Event_Open);
@@ -68,6 +71,7 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 void App::ApplicationAddMenuHandlers() {
     addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
     addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
+    addMenuHandler("AnalysesSimulationTest", [this] { return AnalysesSimulationTest_Action(); });
     addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
     addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
@@ -109,6 +113,11 @@ bool App::AnalysesPearsonr_Action() {
 
 bool App::AnalysesSpearmanRho_Action() {
     spearman().exec();
+    return false;
+}
+
+bool App::AnalysesSimulationTest_Action() {
+    simtest::showModal();
     return false;
 }
 

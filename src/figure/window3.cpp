@@ -116,6 +116,7 @@ void Window3::createControls() {
     checkBox1_ = place(new QCheckBox("Show Mean", this), "CheckBox1", 12, 3, 93, 20);
     pushButton1_ = place(new QPushButton("Test", this), "PushButton1", 315, 6, 69, 20);
     pushButton1_->setDefault(true);
+    connect(pushButton1_, &QPushButton::clicked, this, &Window3::testRequested);
     checkBox2_ = place(new QCheckBox("Show N", this), "CheckBox2", 17, 73, 80, 20);
     auto* invitation = place(
         new QLabel("Click the figure to split your data stream into regions for testing:", this),

@@ -45,6 +45,10 @@ class Window3 : public QWidget {
     // chosen by the file name's extension. Returns the empty text, or why nothing was written.
     QString exportPicture(const QString& path) const;
 
+  signals:
+    // The Test button was pressed: the shell opens the simulation test on the data as split.
+    void testRequested();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,87 @@
+#include "analysis/draws.h"
+#include "analysis/output.h"
+#include "app/progresswindow.h"
+#include "data/module1.h"
+#include "framework/conversions.h"
+#include "framework/random.h"
+#include "simulation/simulationtest.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr std::int32_t simulations = 100000;
+
+class DiscardingOutput final : public Module1::Output {
+  public:
+    void append(const std::string& block) override { benchmark::DoNotOptimize(block.data()); }
+};
+
+// A series of points split in two phases of nearly equal length, as the dialog would take it.
+simulation::SimulationSettings fillSeries(std::int32_t points) {
+    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
+        const bool used = row <= points;
+        Module1::grid().setCell(row, DataGrid::dvColumn,
+                                used ? framework::CStr((row * 37) % 41 % 9 + row / 10) : "");
+        Module1::grid().setCell(row, DataGrid::phaseColumn,
+                                used ? (row <= points / 2 ? "0" : "1") : "");
+    }
+    simulation::SimulationSettings settings;
+    settings.simulations = simulations;
+    settings.model.n1 = points / 2;
+    settings.model.n2 = points - points / 2;
+    settings.model.autocorr1 = 0.3;
+    settings.model.autocorr2 = 0.3;
+    return settings;
+}
+
+// state.range(0): the points; range(1): 0 for the dialog's default boxes, 1 for every box.
+void runTest(benchmark::State& state, simulation::Statistic statistic) {
+    simulation::SimulationSettings settings = fillSeries(static_cast<std::int32_t>(state.range(0)));
+    settings.statistic = statistic;
+    if (state.range(1) == 1) {
+        settings.usePhase = true;
+        settings.allSlopes = true;
+        settings.tables = true;
+    }
+    Module1::cps.assign(1, '\n');
+    framework::seedRnd(7);
+    DiscardingOutput output;
+    for (auto _ : state) {
+        simulation::runSimulationTest(settings, progressOnScreen(), output);
+    }
+}
+
+void BM_simulationPearson(benchmark::State& state) {
+    runTest(state, simulation::Statistic::Pearson);
+}
+void BM_simulationSpearman(benchmark::State& state) {
+    runTest(state, simulation::Statistic::Spearman);
+}
+void BM_simulationPartial(benchmark::State& state) {
+    runTest(state, simulation::Statistic::Partial);
+}
+BENCHMARK(BM_simulationPearson)->ArgsProduct({{20, 199}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_simulationSpearman)->ArgsProduct({{20, 199}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_simulationPartial)->ArgsProduct({{20, 199}, {0}})->Unit(benchmark::kMillisecond);
+
+// The floor: the normal deviates of the same run alone, two per point of every simulated
+// series, drawn from the same generator in the same way and summed.
+void BM_simulationDrawsAlone(benchmark::State& state) {
+    const auto points = static_cast<std::int32_t>(state.range(0));
+    framework::seedRnd(7);
+    for (auto _ : state) {
+        double sum = 0.0;
+        framework::withRandomStream([&](auto& stream) {
+            for (std::int32_t k = 0; k < simulations; ++k) {
+                for (std::int32_t i = 0; i < 2 * points; ++i) {
+                    sum += analysis::normalDeviate(stream, 0.0, 1.0);
+                }
+            }
+        });
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_simulationDrawsAlone)->Arg(20)->Arg(199)->Unit(benchmark::kMillisecond);
+
+} // namespace
