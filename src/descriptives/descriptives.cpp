@@ -69,12 +69,6 @@ double medianOfSorted(std::span<const double> sorted) {
     return (sorted[count / 2 - 1] + sorted[count / 2]) / 2.0;
 }
 
-std::int32_t descriptivesIterations(const std::array<bool, intervalCount>& intervals,
-                                    std::string_view iterationsText) {
-    const bool any = std::find(intervals.begin(), intervals.end(), true) != intervals.end();
-    return any ? analysis::countFromField(iterationsText) : 0;
-}
-
 LimitPositions limitPositions(Interval interval, std::int32_t nboot) {
     const IntervalRow& row = intervalRows[static_cast<std::size_t>(interval)];
     const auto position = [nboot](double fraction) {

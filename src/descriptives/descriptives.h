@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <string_view>
 
 // The descriptive report: for the whole series and then for every phase, the number of values,
 // the median, the mean with its bootstrapped percentile confidence intervals, the standard
@@ -26,18 +25,14 @@ struct DescriptivesSettings {
     bool intercepts = true;
     bool medians = true;
     std::array<bool, intervalCount> intervals{false, true, false, false};
-    // The bootstrap replicates of every block; 0 when no interval is asked for.
+    // The bootstrap replicates of every block, by the count rule (below 100 runs 100); not
+    // read when no interval is asked for.
     std::int32_t iterations = 5000;
 
     bool anyInterval() const {
         return intervals[0] || intervals[1] || intervals[2] || intervals[3];
     }
 };
-
-// The iteration field as a count when an interval is asked for (at least 100, an empty field
-// included), else 0 and the field is not read.
-std::int32_t descriptivesIterations(const std::array<bool, intervalCount>& intervals,
-                                    std::string_view iterationsText);
 
 // The middle value of an ascending series of at least one value, or the mean of its two middle
 // values.

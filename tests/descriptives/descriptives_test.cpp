@@ -264,29 +264,6 @@ TEST_F(DescriptivesTest, CounterRunsOnFromBlockToBlock) {
                                         "Sorting Data", "Running Bootstrapped Means"}));
 }
 
-TEST_F(DescriptivesTest, IterationFieldFollowsTheCountRule) {
-    const std::array<bool, 4> none{false, false, false, false};
-    const std::array<bool, 4> ninetyNine{false, false, false, true};
-    struct Case {
-        std::array<bool, 4> intervals;
-        std::string text;
-        std::int32_t iterations;
-    };
-    const std::vector<Case> cases{
-        {none, "5000", 0},
-        {none, "", 0},
-        {ninetyNine, "", 100},
-        {ninetyNine, "0", 100},
-        {ninetyNine, "99", 100},
-        {ninetyNine, "5000", 5000},
-        {ninetyNine, "1000000", 1000000},
-        {ninetyNine, "1000001", 1000001},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Module1::descriptivesIterations(c.intervals, c.text), c.iterations) << c.text;
-    }
-}
-
 TEST_F(DescriptivesTest, RefusalsShowANoticeAndNothingElse) {
     DescriptivesSettings tooMany;
     tooMany.iterations = 1'000'001;
