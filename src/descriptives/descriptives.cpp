@@ -36,7 +36,7 @@ constexpr std::array<IntervalRow, intervalCount> intervalRows{{
 
 const std::string runningTitle = "Running Bootstrapped Means";
 
-// Fills replicates[1..nboot] with the means of nboot resamples of the series, each drawn with
+// Fills every element of replicates with the mean of one resample of the series, drawn with
 // replacement, one position per value. False when the run was cancelled.
 bool bootstrapMeans(analysis::AnalysisRun& run, std::span<const double> series,
                     std::span<double> replicates, std::int32_t countedBefore) {
