@@ -22,15 +22,18 @@ class AnalysisRun {
     void show(const std::string& title, const std::string& sublabel, std::int32_t goal);
     void setMainLabel(const std::string& title) { progress_.setMainLabel(title); }
 
-    // Calls step(i) for i = 1..count. After each step the counter shows i when i is a multiple
-    // of counterEvery or the last, then Control is polled and the event loop may run. False
-    // when Control cancelled the run; the progress window is closed then.
+    // Calls step(i) for i = 1..count. After each step the counter shows countedBefore + i when
+    // that is a multiple of counterEvery or i is the last, then Control is polled and the event
+    // loop may run. False when Control cancelled the run; the progress window is closed then.
+    // countedBefore lets a run that iterates block after block count on from one to the next.
     template <typename Step>
-    bool iterate(std::int32_t count, std::int32_t counterEvery, Step&& step) {
+    bool iterate(std::int32_t count, std::int32_t counterEvery, Step&& step,
+                 std::int32_t countedBefore = 0) {
         for (std::int32_t i = 1; i <= count; ++i) {
             step(i);
-            if (i % counterEvery == 0 || i == count) {
-                progress_.setCount(i);
+            const std::int32_t done = countedBefore + i;
+            if (done % counterEvery == 0 || i == count) {
+                progress_.setCount(done);
             }
             if (!carryOn()) {
                 return false;

@@ -11,6 +11,7 @@
 #include "correlation/spearmandialog.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "descriptives/descriptivesdialog.h"
 #include "figure/window3.h"
 #include "simulation/simtest.h"
 
@@ -69,6 +70,7 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 }
 
 void App::ApplicationAddMenuHandlers() {
+    addMenuHandler("AnalysesDescriptives", [this] { return AnalysesDescriptives_Action(); });
     addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
     addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
     addMenuHandler("AnalysesSimulationTest", [this] { return AnalysesSimulationTest_Action(); });
@@ -104,6 +106,11 @@ bool App::FileQuit_Action() {
         emit quitting();
     }
     return true;
+}
+
+bool App::AnalysesDescriptives_Action() {
+    descripts().exec();
+    return false;
 }
 
 bool App::AnalysesPearsonr_Action() {

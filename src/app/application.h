@@ -30,6 +30,7 @@ class App : public QObject {
     void Event_Open();
     bool FileQuit_Action();
     bool AppleAbout_Action();
+    bool AnalysesDescriptives_Action();
     bool AnalysesPearsonr_Action();
     bool AnalysesSpearmanRho_Action();
     bool AnalysesSimulationTest_Action();

@@ -1,0 +1,169 @@
+#include "descriptives/descriptives.h"
+
+#include "analysis/alert.h"
+#include "analysis/basics.h"
+#include "analysis/counts.h"
+#include "analysis/draws.h"
+#include "analysis/report.h"
+#include "analysis/run.h"
+#include "data/module1.h"
+#include "descriptives/replicatesort.h"
+#include "framework/conversions.h"
+#include "framework/random.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+
+namespace Module1 {
+
+namespace {
+
+using framework::CStr;
+
+struct IntervalRow {
+    const char* label;
+    double lowerFraction;
+    double upperFraction;
+};
+
+constexpr std::array<IntervalRow, intervalCount> intervalRows{{
+    {"90% C.I. = ", 0.05, 0.95},
+    {"95% C.I. = ", 0.025, 0.975},
+    {"97.5% C.I. = ", 0.0125, 0.9875},
+    {"99% C.I. = ", 0.005, 0.995},
+}};
+
+const std::string runningTitle = "Running Bootstrapped Means";
+
+// Fills every element of replicates with the mean of one resample of the series, drawn with
+// replacement, one position per value. False when the run was cancelled.
+bool bootstrapMeans(analysis::AnalysisRun& run, std::span<const double> series,
+                    std::span<double> replicates, std::int32_t countedBefore) {
+    const auto count = static_cast<std::int32_t>(series.size());
+    const auto divisor = static_cast<double>(count);
+    bool completed = false;
+    framework::withRandomStream([&](auto& stream) {
+        completed = run.iterate(
+            static_cast<std::int32_t>(replicates.size()), 10,
+            [&](std::int32_t b) {
+                double sum = 0.0;
+                for (std::int32_t i = 0; i < count; ++i) {
+                    sum +=
+                        series[static_cast<std::size_t>(analysis::drawPosition(stream, count) - 1)];
+                }
+                replicates[static_cast<std::size_t>(b - 1)] = sum / divisor;
+            },
+            countedBefore);
+    });
+    return completed;
+}
+
+} // namespace
+
+double medianOfSorted(std::span<const double> sorted) {
+    const std::size_t count = sorted.size();
+    if (count % 2 == 1) {
+        return sorted[count / 2];
+    }
+    return (sorted[count / 2 - 1] + sorted[count / 2]) / 2.0;
+}
+
+LimitPositions limitPositions(Interval interval, std::int32_t nboot) {
+    const IntervalRow& row = intervalRows[static_cast<std::size_t>(interval)];
+    const auto position = [nboot](double fraction) {
+        return std::clamp(framework::toInt32(static_cast<double>(nboot) * fraction), 1,
+                          std::max(nboot, 1));
+    };
+    return {position(row.lowerFraction), position(row.upperFraction)};
+}
+
+void descriptives(const DescriptivesSettings& settings, Progress& progress, Output& output) {
+    const std::int32_t nboot =
+        settings.anyInterval() ? std::max(settings.iterations, analysis::minimumCount) : 0;
+    if (nboot > analysis::maximumCount) {
+        notify(analysis::tooManyNotice("iterations"));
+        return;
+    }
+    loadinfo();
+    loadphases();
+    if (phasen[0] < 2) {
+        notify("Not enough data to analyze.");
+        return;
+    }
+
+    analysis::AnalysisRun run(progress, output);
+    run.show(runningTitle, "Number of iterations completed", nboot * (numphases + 1));
+    const auto carryOn = [&run] { return run.carryOn(); };
+    // One buffer of replicate means, refilled by every block.
+    if (settings.means) {
+        bb.assign(static_cast<std::size_t>(nboot) + 1, 0.0);
+    }
+    const std::span<double> replicates =
+        std::span(bb).subspan(settings.means ? 1 : 0, settings.means ? nboot : 0);
+
+    analysis::ReportBuilder report(cps);
+    std::int32_t replicatesDone = 0;
+    for (std::int32_t p = 0; p <= numphases; ++p) {
+        const std::int32_t count = phasen[p];
+        const std::span<const double> series =
+            std::span(v[p]).subspan(1, static_cast<std::size_t>(count));
+        const double mean = analysis::mean(series);
+
+        if (settings.means) {
+            if (!bootstrapMeans(run, series, replicates, replicatesDone)) {
+                return;
+            }
+            replicatesDone += nboot;
+        }
+
+        report.rule(25).line("").line("Descriptives").rule(25).line("");
+        report.line(p == 0 ? "ALL DATA" : "PHASE: " + phaselabel[p]);
+        if (settings.nSizes) {
+            report.line("N = " + CStr(count));
+        }
+        report.line("Number of iterations = " + CStr(nboot));
+
+        run.setMainLabel("Sorting Data");
+        if (settings.medians) {
+            std::copy(series.begin(), series.end(), a.begin() + 1);
+            if (!sort(count, carryOn)) {
+                return;
+            }
+            report.line("Median = " + CStr(medianOfSorted(std::span(a).subspan(1, series.size()))));
+        }
+        if (settings.means) {
+            report.line("").line("Mean = " + CStr(mean));
+            if (!descriptives::sortAscending(replicates, carryOn)) {
+                return;
+            }
+            for (std::size_t row = 0; row < intervalCount; ++row) {
+                if (!settings.intervals[row]) {
+                    continue;
+                }
+                const LimitPositions at = limitPositions(static_cast<Interval>(row), nboot);
+                report.line(intervalRows[row].label + CStr(bb[static_cast<std::size_t>(at.lower)]) +
+                            " TO " + CStr(bb[static_cast<std::size_t>(at.upper)]));
+            }
+            report.line("");
+        }
+        if (settings.stdDevs) {
+            report.line("StdDev = " + CStr(analysis::standardDeviation(
+                                          series, mean, static_cast<double>(count))));
+        }
+        if (settings.slopes || settings.intercepts) {
+            const analysis::Line line = analysis::trendLine(series);
+            if (settings.slopes) {
+                report.line("OLS Slope = " + CStr(line.slope));
+            }
+            if (settings.intercepts) {
+                report.line("Intercept = " + CStr(line.intercept));
+            }
+        }
+        run.setMainLabel(runningTitle);
+    }
+    report.rule(36).line("");
+    run.finish(report.text());
+}
+
+} // namespace Module1

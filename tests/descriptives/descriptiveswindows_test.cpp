@@ -1,0 +1,235 @@
+#include "app/alertwindow.h"
+#include "app/application.h"
+#include "app/menubar.h"
+#include "app/outputwindow.h"
+#include "app/progresswindow.h"
+#include "data/datawindow.h"
+#include "data/module1.h"
+#include "descriptives/descriptivesdialog.h"
+#include "framework/runtime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
+// to a temporary folder.
+QString shot(const QString& name) {
+    static QTemporaryDir fallback;
+    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
+    return folder + "/" + name;
+}
+
+// Runs act on the next modal window of type Window once it is on screen.
+template <typename Window> void whenShown(std::function<void(Window&)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (window == nullptr) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        act(*window);
+    });
+    poll->start();
+}
+
+QString outputText() {
+    stats* output = stats::openWindow();
+    return output == nullptr ? QString() : output->out()->toPlainText();
+}
+
+} // namespace
+
+// Descriptives as a person reaches it: data pasted into the grid, the Analyses menu, the dialog,
+// the progress window and the output window.
+class DescriptivesWindowsTest : public QObject {
+    Q_OBJECT
+
+    App* app_ = nullptr;
+    QStringList alerts_;
+
+    void choose(const char* item) {
+        QAction* action = menuItem(app_->menuBar(), item);
+        QVERIFY2(action != nullptr && action->isEnabled(), item);
+        action->trigger();
+    }
+    void answerAlert(bool confirm) {
+        whenShown<warning>([this, confirm](warning& alert) {
+            alerts_ << alert.st1()->text();
+            (confirm ? alert.pb1() : alert.PushButton2())->click();
+        });
+    }
+    static void closeOutput() {
+        Module1::outputsaved = true;
+        delete stats::openWindow();
+    }
+
+  private slots:
+    void initTestCase() {
+        app_ = new App;
+        app_->start();
+        QTRY_VERIFY(Module1::datasaved && Module1::cps == "\n");
+    }
+    void cleanupTestCase() {
+        closeOutput();
+        delete &Window1::instance();
+        delete app_;
+    }
+    void init() {
+        // A two-phase series as a spreadsheet copies it, one DV cell left empty.
+        QGuiApplication::clipboard()->setText(
+            "3\t0\n5\t0\n4\t0\n\t0\n6\t0\n8\t1\n9\t1\n7\t1\n10\t1\n9\t1\n11\t1\n");
+        answerAlert(true);
+        choose("EditPasteData");
+        QCOMPARE(Module1::grid().cell(6, DataGrid::dvColumn), std::string("8"));
+        alerts_.clear();
+        closeOutput();
+    }
+    void cleanup() {
+        framework::setBackgroundTask(nullptr);
+        framework::setControlKeyPoll(nullptr);
+    }
+
+    void intervalsChosenInTheDialogReachTheReport() {
+        QStringList seen;
+        whenShown<descripts>([&](descripts& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Descriptives"));
+            QCOMPARE(dialog.size(), QSize(380, 213));
+            dialog.grab().save(shot("descriptives-dialog.png"));
+            dialog.CheckBox6()->setChecked(true);
+            dialog.CheckBox9()->setChecked(true);
+            dialog.EditField1()->setText("2000");
+            // What the progress window shows, seen from inside its yield.
+            framework::setBackgroundTask([&] {
+                prog* window = prog::openWindow();
+                if (window == nullptr) {
+                    return;
+                }
+                const QString state = window->main()->text() + " " + window->proggoal()->text() +
+                                      " " + QString::number(dialog.PushButton1()->isEnabled());
+                if (!seen.contains(state)) {
+                    seen << state;
+                    if (seen.size() == 1) {
+                        window->grab().save(shot("descriptives-progress.png"));
+                    }
+                }
+            });
+            dialog.PushButton1()->click();
+        });
+        choose("AnalysesDescriptives");
+        QCOMPARE(seen,
+                 (QStringList{"Running Bootstrapped Means of 6000 0", "Sorting Data of 6000 0"}));
+        QVERIFY(prog::openWindow() == nullptr);
+        QVERIFY(alerts_.empty());
+
+        const QString text = outputText();
+        QVERIFY(text.startsWith("_________________________\n\nDescriptives\n"
+                                "_________________________\n\nALL DATA\nN = 10\n"
+                                "Number of iterations = 2000\nMedian = 7.5\n\nMean = 7.2\n"
+                                "90% C.I. = "));
+        for (const char* block : {"PHASE: 0\nN = 4\n", "PHASE: 1\nN = 6\n"}) {
+            QVERIFY2(text.contains(block), qPrintable(block));
+        }
+        QCOMPARE(text.count("90% C.I. = "), 3);
+        QCOMPARE(text.count("95% C.I. = "), 3);
+        QCOMPARE(text.count("97.5% C.I. = "), 0);
+        QCOMPARE(text.count("99% C.I. = "), 3);
+        QVERIFY(text.endsWith("Intercept = 7.2\n____________________________________\n\n"));
+        QVERIFY(!Module1::outputsaved);
+        stats::openWindow()->grab().save(shot("descriptives-output.png"));
+    }
+
+    void cancelKeepsNothingAndTheDefaultsReturn() {
+        whenShown<descripts>([](descripts& dialog) {
+            dialog.CheckBox10()->setChecked(false);
+            dialog.PushButton2()->click();
+        });
+        choose("AnalysesDescriptives");
+        QVERIFY(stats::openWindow() == nullptr);
+
+        QList<bool> boxes;
+        QString field;
+        whenShown<descripts>([&](descripts& dialog) {
+            for (QCheckBox* box :
+                 {dialog.CheckBox1(), dialog.CheckBox2(), dialog.CheckBox3(), dialog.CheckBox4(),
+                  dialog.CheckBox5(), dialog.CheckBox6(), dialog.CheckBox7(), dialog.CheckBox8(),
+                  dialog.CheckBox9(), dialog.CheckBox10()}) {
+                boxes << box->isChecked();
+            }
+            field = dialog.EditField1()->text();
+            // Return presses no button.
+            QTest::keyClick(dialog.EditField1(), Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            dialog.PushButton2()->click();
+        });
+        choose("AnalysesDescriptives");
+        QCOMPARE(boxes,
+                 (QList<bool>{true, true, true, true, true, false, true, false, false, true}));
+        QCOMPARE(field, QString("5000"));
+        QVERIFY(stats::openWindow() == nullptr);
+    }
+
+    void iterationFieldTakesDigitsOnly() {
+        descripts dialog;
+        QLineEdit* field = dialog.EditField1();
+        field->clear();
+        field->setFocus();
+        QTest::keyClicks(field, "2.5e3-+ ");
+        QCOMPARE(field->text(), QString("253"));
+        QTest::keyClick(field, Qt::Key_Left);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QCOMPARE(field->text(), QString("2"));
+    }
+
+    void tooManyIterationsAreRefusedAndTheDialogStaysOpen() {
+        bool stayedOpen = false;
+        whenShown<descripts>([&](descripts& dialog) {
+            dialog.EditField1()->setText("1000001");
+            answerAlert(true);
+            dialog.PushButton1()->click();
+            stayedOpen = dialog.isVisible() && dialog.PushButton1()->isEnabled();
+            // With no interval box on the field is not read: even an empty field runs.
+            for (QCheckBox* box :
+                 {dialog.CheckBox6(), dialog.CheckBox7(), dialog.CheckBox8(), dialog.CheckBox9()}) {
+                box->setChecked(false);
+            }
+            dialog.EditField1()->clear();
+            dialog.PushButton1()->click();
+        });
+        choose("AnalysesDescriptives");
+        QVERIFY(stayedOpen);
+        QCOMPARE(alerts_, QStringList{"Please enter no more than 1000000 iterations."});
+        const QString text = outputText();
+        QCOMPARE(text.count("Number of iterations = 0\n"), 3);
+        QVERIFY(!text.contains("C.I."));
+    }
+
+    void holdingControlAppendsNothing() {
+        framework::setControlKeyPoll([] { return true; });
+        whenShown<descripts>([](descripts& dialog) { dialog.PushButton1()->click(); });
+        choose("AnalysesDescriptives");
+        QVERIFY(prog::openWindow() == nullptr);
+        QVERIFY(stats::openWindow() == nullptr);
+        QVERIFY(Module1::outputsaved);
+    }
+};
+
+QTEST_MAIN(DescriptivesWindowsTest)
+#include "descriptiveswindows_test.moc"
