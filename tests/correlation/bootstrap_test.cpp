@@ -8,7 +8,7 @@
 #include "framework/runtime.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/gridfixture.h"
+#include "support/analysisfixture.h"
 
 #include <algorithm>
 #include <limits>
@@ -46,20 +46,14 @@ const std::vector<int> likeY{2, 1, 4, 3, 5};     // 1.0: further out, counts
 const std::vector<int> reversed{5, 4, 3, 2, 1};  // -0.8: the other side
 const std::vector<int> allFirst{1, 1, 1, 1, 1};  // not a number: never counts
 
-class BootstrapTest : public GridFixture {
+class BootstrapTest : public AnalysisFixture {
   protected:
     void SetUp() override {
-        GridFixture::SetUp();
-        Module1::cps.assign(1, '\n');
+        AnalysisFixture::SetUp();
         fillExamplePairs();
     }
     static void fillExamplePairs() {
         fill({{"1", "2"}, {"2", "1"}, {"", "7"}, {"3", "4"}, {"4", "3"}, {"5", "5"}});
-    }
-    void TearDown() override {
-        framework::setControlKeyPoll(nullptr);
-        framework::seedRnd(1);
-        GridFixture::TearDown();
     }
 
     void script(std::vector<std::vector<int>> resamples) {

@@ -9,7 +9,7 @@
 #include "framework/runtime.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/gridfixture.h"
+#include "support/analysisfixture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,17 +56,8 @@ class ScriptedPositions final : public framework::UniformSource {
     std::size_t next_ = 0;
 };
 
-class DescriptivesTest : public GridFixture {
+class DescriptivesTest : public AnalysisFixture {
   protected:
-    void SetUp() override {
-        GridFixture::SetUp();
-        Module1::cps.assign(1, '\n');
-    }
-    void TearDown() override {
-        framework::setControlKeyPoll(nullptr);
-        framework::seedRnd(1);
-        GridFixture::TearDown();
-    }
 
     static void fillValues(const std::vector<std::string>& values, const std::string& phase = "") {
         std::vector<Row> rows;

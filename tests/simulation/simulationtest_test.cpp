@@ -5,7 +5,7 @@
 #include "framework/runtime.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/gridfixture.h"
+#include "support/analysisfixture.h"
 
 #include <cmath>
 #include <fstream>
@@ -26,17 +26,8 @@ std::string fixture(const std::string& name) {
     return text.str();
 }
 
-class SimulationTest : public GridFixture {
+class SimulationTest : public AnalysisFixture {
   protected:
-    void SetUp() override {
-        GridFixture::SetUp();
-        Module1::cps.assign(1, '\n');
-    }
-    void TearDown() override {
-        framework::setControlKeyPoll(nullptr);
-        framework::seedRnd(1);
-        GridFixture::TearDown();
-    }
 
     // The data of the reference runs: twelve points, six in each phase.
     static void fillReferenceData() {
