@@ -11,6 +11,7 @@
 #include "correlation/spearmandialog.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "descriptives/autocorrelationdialog.h"
 #include "figure/window3.h"
 
 #include <QAction>
@@ -68,6 +69,7 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 void App::ApplicationAddMenuHandlers() {
     addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
     addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
+    addMenuHandler("AnalysesAutocorrelation", [this] { return AnalysesAutocorrelation_Action(); });
     addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
     addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
@@ -109,6 +111,11 @@ bool App::AnalysesPearsonr_Action() {
 
 bool App::AnalysesSpearmanRho_Action() {
     spearman().exec();
+    return false;
+}
+
+bool App::AnalysesAutocorrelation_Action() {
+    autocorr().exec();
     return false;
 }
 
