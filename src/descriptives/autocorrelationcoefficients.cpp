@@ -2,61 +2,68 @@
 
 #include "analysis/basics.h"
 
-#include <array>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 
 namespace autocorrelation {
 
 namespace {
 
-// Adds into sums[0..Width-1] the lagged products of lags firstLag..firstLag+Width-1. Each lag's
-// terms come in index order, but the lags advance side by side, so their additions do not wait
-// for one another.
-template <std::size_t Width>
+// Two doubles that the processor adds and multiplies side by side: one lane per lag.
+using LanePair = double __attribute__((vector_size(16)));
+
+constexpr std::size_t widestPairs = 4;
+
+// The lagged products of lags firstLag .. firstLag + 2 * Pairs - 1 into sums. Each lag's terms
+// are added in index order, but the lags advance side by side, two to a register, so their
+// additions do not wait for one another. A lag the series does not reach sums to 0.
+template <std::size_t Pairs>
 void addLagSums(const double* deviations, std::size_t count, std::size_t firstLag, double* sums) {
-    std::array<double, Width> acc{};
-    const std::size_t lastLag = firstLag + Width - 1;
+    LanePair acc[Pairs] = {};
+    const std::size_t lastLag = firstLag + 2 * Pairs - 1;
     std::size_t t = 0;
     if (count > lastLag) {
         for (; t < count - lastLag; ++t) {
-            const double d = deviations[t];
-            for (std::size_t j = 0; j < Width; ++j) {
-                acc[j] += d * deviations[t + firstLag + j];
+            const LanePair d = {deviations[t], deviations[t]};
+            for (std::size_t j = 0; j < Pairs; ++j) {
+                LanePair later;
+                std::memcpy(&later, deviations + t + firstLag + 2 * j, sizeof later);
+                acc[j] += d * later;
             }
         }
     }
-    for (std::size_t j = 0; j < Width; ++j) {
+    for (std::size_t j = 0; j < 2 * Pairs; ++j) {
+        double sum = acc[j / 2][j % 2];
         for (std::size_t u = t; u + firstLag + j < count; ++u) {
-            acc[j] += deviations[u] * deviations[u + firstLag + j];
+            sum += deviations[u] * deviations[u + firstLag + j];
         }
-        sums[j] = acc[j];
+        sums[j] = sum;
     }
 }
 
-constexpr std::size_t widest = 8;
-
+// The sums of lags firstLag .. firstLag + width - 1, width at most 2 * widestPairs.
 void addLagSums(const double* deviations, std::size_t count, std::size_t firstLag,
                 std::size_t width, double* sums) {
-    switch (width) {
+    double padded[2 * widestPairs];
+    switch ((width + 1) / 2) {
     case 1:
-        return addLagSums<1>(deviations, count, firstLag, sums);
+        addLagSums<1>(deviations, count, firstLag, padded);
+        break;
     case 2:
-        return addLagSums<2>(deviations, count, firstLag, sums);
+        addLagSums<2>(deviations, count, firstLag, padded);
+        break;
     case 3:
-        return addLagSums<3>(deviations, count, firstLag, sums);
-    case 4:
-        return addLagSums<4>(deviations, count, firstLag, sums);
-    case 5:
-        return addLagSums<5>(deviations, count, firstLag, sums);
-    case 6:
-        return addLagSums<6>(deviations, count, firstLag, sums);
-    case 7:
-        return addLagSums<7>(deviations, count, firstLag, sums);
+        addLagSums<3>(deviations, count, firstLag, padded);
+        break;
     default:
-        return addLagSums<widest>(deviations, count, firstLag, sums);
+        addLagSums<widestPairs>(deviations, count, firstLag, padded);
+        break;
     }
+    std::memcpy(sums, padded, width * sizeof(double));
 }
+
+constexpr std::size_t widest = 2 * widestPairs;
 
 } // namespace
 
