@@ -14,7 +14,9 @@ namespace autocorrelation {
 // The lag coefficients of one series and their bootstrap p-values: each resample draws N values
 // with replacement from the series, which keeps its values and destroys its order, and counts
 // for a lag when its coefficient lies at least as far out as the observed one on the observed
-// one's side of zero.
+// one's side of zero. Resamples are taken two at a time through the estimator, which keeps the
+// processor busy while one's sums wait for their additions; a resample left over is counted
+// when the p-values are read.
 class LagBootstrap {
   public:
     // Lags 1..lags of series; a count of lags below 1 leaves no lags.
@@ -25,22 +27,27 @@ class LagBootstrap {
     // The observed coefficient of lag k, 1..lags().
     double observed(std::int32_t k) const { return observed_[k - 1]; }
 
-    // One resample drawn from stream, N draws, counted at every lag.
+    // One resample drawn from stream, N draws.
     template <typename Stream> void resample(Stream& stream) {
+        const std::size_t slot = waiting_ ? 1 : 0;
+        const std::span<double> drawn = drawn_[slot].values();
         const auto count = static_cast<std::int32_t>(series_.size());
         double sum = 0.0;
         for (std::int32_t i = 0; i < count; ++i) {
             const double value = series_[analysis::drawPosition(stream, count) - 1];
-            drawn_[i] = value;
+            drawn[i] = value;
             sum += value;
         }
-        lagCoefficients(drawn_, sum / static_cast<double>(count), resampled_, deviations_);
-        for (std::size_t k = 0; k < resampled_.size(); ++k) {
-            if (!std::isnan(resampled_[k])) {
-                ++numbered_[k];
-                if (analysis::countsAsExtreme(resampled_[k], observed_[k])) {
-                    ++extreme_[k];
-                }
+        drawn_[slot].mean = sum / static_cast<double>(count);
+        if (!waiting_) {
+            waiting_ = true;
+            return;
+        }
+        waiting_ = false;
+        lagCoefficients(drawn_[0].lagSeries(), drawn_[1].lagSeries());
+        for (const Drawn& resampled : drawn_) {
+            for (std::size_t k = 0; k < observed_.size(); ++k) {
+                tally(k, resampled.coefficients[k], numbered_[k], extreme_[k]);
             }
         }
     }
@@ -51,11 +58,33 @@ class LagBootstrap {
     double p(std::int32_t k) const;
 
   private:
+    // One resample with its own working room.
+    struct Drawn {
+        Drawn(std::size_t values, std::size_t lags) : room(2 * values), coefficients(lags) {}
+        std::span<double> values() { return std::span(room).first(room.size() / 2); }
+        LagSeries lagSeries() {
+            return {values(), mean, coefficients, std::span(room).subspan(room.size() / 2)};
+        }
+        std::vector<double> room; // the values, then their deviations
+        std::vector<double> coefficients;
+        double mean = 0.0;
+    };
+
+    // Counts a resample's coefficient of lag index k.
+    void tally(std::size_t k, double coefficient, std::int32_t& numbered,
+               std::int32_t& extreme) const {
+        if (!std::isnan(coefficient)) {
+            ++numbered;
+            if (analysis::countsAsExtreme(coefficient, observed_[k])) {
+                ++extreme;
+            }
+        }
+    }
+
     std::vector<double> series_;
     std::vector<double> observed_;
-    std::vector<double> drawn_;
-    std::vector<double> deviations_;
-    std::vector<double> resampled_;
+    Drawn drawn_[2];
+    bool waiting_ = false;
     std::vector<std::int32_t> numbered_;
     std::vector<std::int32_t> extreme_;
 };

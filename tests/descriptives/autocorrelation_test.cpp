@@ -174,7 +174,7 @@ const std::string rawReport = "_________________________\n"
                               "\n"
                               "Lag-2 = +.785, p = .0001\n"
                               "\n"
-                              "Lag-3 = +.470, p = .025\n"
+                              "Lag-3 = +.470, p = .0249\n"
                               "_________________________\n"
                               "\n"
                               "Autocorrelations\n"
@@ -184,11 +184,11 @@ const std::string rawReport = "_________________________\n"
                               "N-Size = 8\n"
                               "\n"
                               "\n"
-                              "Lag-1 = -.288, p = .35\n"
+                              "Lag-1 = -.288, p = .3781\n"
                               "\n"
-                              "Lag-2 = +.241, p = .14\n"
+                              "Lag-2 = +.241, p = .1443\n"
                               "\n"
-                              "Lag-3 = +.371, p = .14\n"
+                              "Lag-3 = +.371, p = .1393\n"
                               "_________________________\n"
                               "\n"
                               "Autocorrelations\n"
@@ -198,11 +198,11 @@ const std::string rawReport = "_________________________\n"
                               "N-Size = 9\n"
                               "\n"
                               "\n"
-                              "Lag-1 = -.038, p = .63\n"
+                              "Lag-1 = -.038, p = .6318\n"
                               "\n"
-                              "Lag-2 = +.356, p = .09\n"
+                              "Lag-2 = +.356, p = .0846\n"
                               "\n"
-                              "Lag-3 = -.526, p = .19\n"
+                              "Lag-3 = -.526, p = .1592\n"
                               "____________________________________\n"
                               "\n";
 
@@ -376,7 +376,8 @@ TEST_F(AutocorrelationTest, SeededReportsOfEachOption) {
     for (const Case& c : cases) {
         output.blocks.clear();
         framework::seedRnd(2026);
-        run(c.data, 200, 3);
+        // An odd count leaves one resample over from the pairs.
+        run(c.data, c.data == AutocorrelationData::Raw ? 201 : 200, 3);
         EXPECT_EQ(output.blocks, c.blocks);
         // A completed run leaves the whole series reloaded from the grid and no removal noted.
         EXPECT_FALSE(Module1::phaseromved);

@@ -172,23 +172,29 @@ TEST(AutocorrelationKernels, CoefficientsThatAreNotNumbers) {
     std::vector<double> deviations(16);
     for (const Case& c : cases) {
         std::vector<double> coefficients(c.numbers.size());
-        autocorrelation::lagCoefficients(c.values, analysis::mean(c.values), coefficients,
-                                         deviations);
+        autocorrelation::lagCoefficients(
+            {c.values, analysis::mean(c.values), coefficients, deviations});
         for (std::size_t k = 0; k < c.numbers.size(); ++k) {
             EXPECT_EQ(!std::isnan(coefficients[k]), c.numbers[k]) << c.values.size() << " " << k;
         }
     }
 }
 
-TEST(AutocorrelationKernels, ManyLagsAtOnceMatchOneAtATime) {
-    const std::vector<double>& values = referenceCases[2].values;
-    std::vector<double> deviations(values.size());
-    std::vector<double> all(40);
-    autocorrelation::lagCoefficients(values, analysis::mean(values), all, deviations);
-    for (std::size_t k = 1; k <= all.size(); ++k) {
+TEST(AutocorrelationKernels, ManyLagsAndTwoSeriesAtOnceMatchOneAtATime) {
+    const std::vector<double>& first = referenceCases[2].values;
+    const std::vector<double> second(first.rbegin(), first.rend());
+    std::vector<double> firstRoom(first.size());
+    std::vector<double> secondRoom(second.size());
+    std::vector<double> firstAll(40);
+    std::vector<double> secondAll(40);
+    autocorrelation::lagCoefficients({first, analysis::mean(first), firstAll, firstRoom},
+                                     {second, analysis::mean(second), secondAll, secondRoom});
+    for (std::size_t k = 1; k <= firstAll.size(); ++k) {
         std::vector<double> upToK(k);
-        autocorrelation::lagCoefficients(values, analysis::mean(values), upToK, deviations);
-        EXPECT_EQ(upToK[k - 1], all[k - 1]) << k;
+        autocorrelation::lagCoefficients({first, analysis::mean(first), upToK, firstRoom});
+        EXPECT_EQ(upToK[k - 1], firstAll[k - 1]) << k;
+        autocorrelation::lagCoefficients({second, analysis::mean(second), upToK, secondRoom});
+        EXPECT_EQ(upToK[k - 1], secondAll[k - 1]) << k;
     }
 }
 
