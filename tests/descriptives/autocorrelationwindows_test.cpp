@@ -118,6 +118,14 @@ class AutocorrelationWindowsTest : public QObject {
         QCOMPARE(dialog.EditField1()->text(), QString("100"));
         QCOMPARE(dialog.EditField2()->text(), QString(""));
         QVERIFY(dialog.isVisible());
+
+        // Cancel closes it and runs nothing.
+        Module1::grid().setCell(1, DataGrid::dvColumn, "4");
+        Module1::phasen[0] = -1;
+        dialog.PushButton2()->click();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(stats::openWindow() == nullptr);
+        QCOMPARE(Module1::phasen[0], -1);
     }
 
     void eachOptionOnAPastedTwoPhaseSeries() {
@@ -143,6 +151,10 @@ class AutocorrelationWindowsTest : public QObject {
             QTimer::singleShot(0, [&] {
                 auto* dialog = qobject_cast<autocorr*>(QApplication::activeModalWidget());
                 QVERIFY(dialog != nullptr);
+                // Every opening starts from the defaults, whatever the one before was given.
+                QCOMPARE(dialog->EditField1()->text(), QString("1000"));
+                QCOMPARE(dialog->EditField2()->text(), QString("3"));
+                QVERIFY(dialog->RadioButton3()->isChecked());
                 QRadioButton* choice = option == 0   ? dialog->RadioButton3()
                                        : option == 1 ? dialog->RadioButton4()
                                                      : dialog->RadioButton1();
