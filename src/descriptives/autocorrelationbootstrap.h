@@ -60,7 +60,7 @@ class LagBootstrap {
   private:
     // One resample with its own working room.
     struct Drawn {
-        Drawn(std::size_t values, std::size_t lags) : room(2 * values), coefficients(lags) {}
+        Drawn(std::size_t length, std::size_t lags) : room(2 * length), coefficients(lags) {}
         std::span<double> values() { return std::span(room).first(room.size() / 2); }
         LagSeries lagSeries() {
             return {values(), mean, coefficients, std::span(room).subspan(room.size() / 2)};
