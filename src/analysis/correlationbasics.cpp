@@ -179,11 +179,6 @@ double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, d
     return ((tx + ty) - squaredDifferences) / (2.0 * std::sqrt(tx * ty));
 }
 
-bool countsAsExtreme(double resampled, double observed) {
-    return (resampled > 0.0 && observed > 0.0 && resampled > observed) ||
-           (resampled < 0.0 && observed < 0.0 && resampled < observed) || resampled == observed;
-}
-
 double bootstrapP(std::int32_t count, std::int32_t iterations) {
     double p = static_cast<double>(count) / static_cast<double>(iterations);
     if (p < 0.0001) {

@@ -79,7 +79,11 @@ double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, d
 // True when a resampled statistic lies at least as far out as the observed one on the observed
 // one's side of zero; with an observed value of exactly 0 only exact equals count, and a value
 // that is not a number never counts.
-bool countsAsExtreme(double resampled, double observed);
+// Inline, since the resampling loops ask it for every resample and lag.
+inline bool countsAsExtreme(double resampled, double observed) {
+    return (resampled > 0.0 && observed > 0.0 && resampled > observed) ||
+           (resampled < 0.0 && observed < 0.0 && resampled < observed) || resampled == observed;
+}
 
 // The one-sided p of count extreme resamples out of iterations, kept inside [.0001, .9999].
 double bootstrapP(std::int32_t count, std::int32_t iterations);

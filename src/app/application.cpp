@@ -11,6 +11,7 @@
 #include "correlation/spearmandialog.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "descriptives/autocorrelationdialog.h"
 #include "descriptives/descriptivesdialog.h"
 #include "figure/window3.h"
 #include "simulation/simtest.h"
@@ -74,6 +75,7 @@ void App::ApplicationAddMenuHandlers() {
     addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
     addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
     addMenuHandler("AnalysesSimulationTest", [this] { return AnalysesSimulationTest_Action(); });
+    addMenuHandler("AnalysesAutocorrelation", [this] { return AnalysesAutocorrelation_Action(); });
     addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
     addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
@@ -125,6 +127,11 @@ bool App::AnalysesSpearmanRho_Action() {
 
 bool App::AnalysesSimulationTest_Action() {
     simtest::showModal();
+    return false;
+}
+
+bool App::AnalysesAutocorrelation_Action() {
+    autocorr().exec();
     return false;
 }
 

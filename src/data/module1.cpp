@@ -56,15 +56,14 @@ const std::string& dvCell(int row) {
     return grid().cell(row, DataGrid::dvColumn);
 }
 
-// The phase key of a row that takes part in the phase bookkeeping; empty when it takes none.
+} // namespace
+
 std::string_view phaseKey(int row) {
     if (isMissing(dvCell(row))) {
         return {};
     }
     return framework::trimBlanks(grid().cell(row, DataGrid::phaseColumn));
 }
-
-} // namespace
 
 // The loaders do not yield to the event loop: they read 199 rows in microseconds, and a grid
 // change handled from inside one would rebuild the counts it is still adding to.

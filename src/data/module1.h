@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The program's shared data: the snapshot of the grid that every analysis reads, the simulation
@@ -59,6 +60,10 @@ extern bool phaseromved;
 
 // A cell holds no value when it holds nothing but blanks.
 bool isMissing(const std::string& cell);
+
+// The phase label of a grid row as the phase bookkeeping keeps it; empty when the row takes no
+// part in it (no label, or no DV value).
+std::string_view phaseKey(int row);
 
 // The whole DV series into v(0, 1..nvalid) with n, nvalid, missing, and the phases with their
 // labels and point counts. A row without a DV value takes no part in the phase bookkeeping.

@@ -70,6 +70,7 @@ void installQtRuntime() {
     setBackgroundTask(throttledYield);
     setControlKeyPoll(cachedControlKey, [] { controlKeyCache() = {}; });
     setBeep([] { QApplication::beep(); });
+    setMessageBox([](const std::string& text) { MsgBox(QString::fromStdString(text)); });
 }
 
 void MsgBox(const QString& text, QWidget* parent) {

@@ -8,7 +8,8 @@ class QWidget;
 // message box.
 namespace framework {
 
-// Installs the throttled yield, the cached Control-key poll and the beep behind the core's hooks.
+// Installs the throttled yield, the cached Control-key poll, the beep and the message box behind
+// the core's hooks.
 void installQtRuntime();
 
 // A plain modal message with one OK button.

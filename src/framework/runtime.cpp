@@ -11,6 +11,7 @@ struct Hooks {
     std::function<bool()> controlKeyPoll;
     std::function<void()> forgetControlKey;
     std::function<void()> beep;
+    std::function<void(const std::string&)> messageBox;
 };
 
 Hooks& hooks() {
@@ -42,6 +43,12 @@ void Beep() {
     callIfSet(hooks().beep);
 }
 
+void showMessage(const std::string& text) {
+    if (hooks().messageBox) {
+        hooks().messageBox(text);
+    }
+}
+
 void setBackgroundTask(std::function<void()> task) {
     hooks().backgroundTask = std::move(task);
 }
@@ -53,6 +60,10 @@ void setControlKeyPoll(std::function<bool()> poll, std::function<void()> forget)
 
 void setBeep(std::function<void()> beep) {
     hooks().beep = std::move(beep);
+}
+
+void setMessageBox(std::function<void(const std::string&)> box) {
+    hooks().messageBox = std::move(box);
 }
 
 } // namespace framework

@@ -1,0 +1,109 @@
+#include "descriptives/autocorrelation.h"
+
+#include "analysis/alert.h"
+#include "analysis/fieldchecks.h"
+#include "analysis/report.h"
+#include "analysis/run.h"
+#include "data/module1.h"
+#include "descriptives/autocorrelationbootstrap.h"
+#include "descriptives/phaseeffect.h"
+#include "descriptives/trendresiduals.h"
+#include "framework/conversions.h"
+#include "framework/random.h"
+
+#include <cmath>
+#include <span>
+
+namespace Module1 {
+
+namespace {
+
+std::string coefficientText(double r) {
+    return std::isnan(r) ? framework::CStr(r) : framework::Format(r, "+#.000");
+}
+
+std::string pText(double p) {
+    return std::isnan(p) ? "undefined" : framework::Format(p, ".00##");
+}
+
+void addBlock(analysis::ReportBuilder& report, const AutocorrelationSettings& settings,
+              std::int32_t p, const autocorrelation::LagBootstrap& lags) {
+    report.rule(25).line("").line("Autocorrelations");
+    if (settings.data == AutocorrelationData::OlsResiduals) {
+        report.line("OLS Residuals");
+    }
+    if (settings.data == AutocorrelationData::PhaseEffectRemoved && phaseromved && p == 0) {
+        report.line("Phase-Effect Removed");
+    }
+    report.rule(25).line("");
+    report.line(p == 0 ? "ALL DATA" : "PHASE: " + phaselabel[p]);
+    report.line("N-Size = " + framework::CStr(phasen[p])).line("");
+    for (std::int32_t k = 1; k <= lags.lags(); ++k) {
+        report.line("").line("Lag-" + framework::CStr(k) + " = " +
+                             coefficientText(lags.observed(k)) + ", p = " + pText(lags.p(k)));
+    }
+}
+
+} // namespace
+
+AutocorrelationSettings readAutocorrelationSettings(std::string_view bootstrapsText,
+                                                    std::string_view lagsText,
+                                                    AutocorrelationData data, std::string& notice) {
+    analysis::FieldChecks checks;
+    AutocorrelationSettings settings;
+    settings.bootstraps = checks.count(bootstrapsText, "bootstraps");
+    settings.lags = framework::toInt32(framework::CDbl(lagsText));
+    checks.require(settings.lags <= maximumLags,
+                   "\"Number of Lags\" needs a number no larger than " +
+                       framework::CStr(maximumLags) + ".");
+    settings.data = data;
+    notice = checks.passed() ? std::string() : checks.notice();
+    return settings;
+}
+
+void autocorrelation(const AutocorrelationSettings& settings, Progress& progress, Output& output) {
+    loadinfo();
+    loadphases();
+    if (settings.data == AutocorrelationData::OlsResiduals) {
+        fitOLSmodel(output);
+    }
+    if (settings.data == AutocorrelationData::PhaseEffectRemoved) {
+        RemoveLevel();
+    }
+    if (phasen[0] < 3) {
+        notify("Not enough data to run these analyses.");
+        return;
+    }
+
+    analysis::AnalysisRun run(progress, output);
+    const std::int32_t goal = settings.bootstraps * (numphases + 1);
+    run.show("Running Bootstrapped Autocorrelations", "Number of iterations completed", goal);
+    analysis::ReportBuilder report(cps);
+    std::int32_t done = 0;
+    for (std::int32_t p = 0; p <= numphases; ++p) {
+        n = phasen[p];
+        autocorrelation::LagBootstrap lags(
+            std::span<const double>(v[p]).subspan(1, static_cast<std::size_t>(n)), settings.lags);
+        bool cancelled = false;
+        framework::withRandomStream([&](auto& stream) {
+            for (std::int32_t b = 1; b <= settings.bootstraps && !cancelled; ++b) {
+                lags.resample(stream);
+                ++done;
+                if (done % 10 == 0 || done == goal) {
+                    progress.setCount(done);
+                }
+                cancelled = !run.carryOn();
+            }
+        });
+        if (cancelled) {
+            return;
+        }
+        addBlock(report, settings, p, lags);
+    }
+    report.rule(36).line("");
+    phaseromved = false;
+    loadinfo();
+    run.finish(report.text());
+}
+
+} // namespace Module1

@@ -1,0 +1,33 @@
+#include "descriptives/autocorrelationbootstrap.h"
+
+#include "analysis/basics.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace autocorrelation {
+
+LagBootstrap::LagBootstrap(std::span<const double> series, std::int32_t lags)
+    : series_(series.begin(), series.end()), observed_(static_cast<std::size_t>(std::max(0, lags))),
+      drawn_{{series.size(), observed_.size()}, {series.size(), observed_.size()}},
+      numbered_(observed_.size()), extreme_(observed_.size()) {
+    std::vector<double> deviations(series_.size());
+    lagCoefficients({series_, analysis::mean(series_), observed_, deviations});
+}
+
+double LagBootstrap::p(std::int32_t k) const {
+    const auto lag = static_cast<std::size_t>(k - 1);
+    std::int32_t numbered = numbered_[lag];
+    std::int32_t extreme = extreme_[lag];
+    if (waiting_) {
+        Drawn leftOver = drawn_[0];
+        lagCoefficients(leftOver.lagSeries());
+        tally(lag, leftOver.coefficients[lag], numbered, extreme);
+    }
+    if (std::isnan(observed_[lag]) || numbered == 0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return analysis::bootstrapP(extreme, numbered);
+}
+
+} // namespace autocorrelation

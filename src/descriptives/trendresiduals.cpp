@@ -1,0 +1,42 @@
+#include "descriptives/trendresiduals.h"
+
+#include "analysis/basics.h"
+#include "analysis/report.h"
+#include "data/module1.h"
+#include "framework/conversions.h"
+
+namespace autocorrelation {
+
+void replaceByTrendResiduals(std::span<double> series) {
+    if (series.empty()) {
+        return;
+    }
+    const analysis::Line line = analysis::trendLine(series);
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        series[i] = series[i] - (line.intercept + line.slope * static_cast<double>(i + 1));
+    }
+}
+
+} // namespace autocorrelation
+
+namespace Module1 {
+
+void fitOLSmodel(Output& output) {
+    loadinfo();
+    loadphases();
+    analysis::ReportBuilder listing(cps);
+    for (std::int32_t p = 0; p <= numphases; ++p) {
+        const std::span<double> series =
+            std::span(v[p]).subspan(1, static_cast<std::size_t>(phasen[p]));
+        autocorrelation::replaceByTrendResiduals(series);
+        listing.rule(25).line("").line("Residuals of Fitted OLS Model").rule(25).line("");
+        listing.line(p == 0 ? "ALL DATA" : "PHASE: " + phaselabel[p]).line("").line("RESIDUALS:");
+        for (const double residual : series) {
+            listing.line(framework::CStr(residual));
+        }
+        listing.line("");
+    }
+    output.append(listing.text());
+}
+
+} // namespace Module1
