@@ -7,7 +7,7 @@
 #include "framework/runtime.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/gridfixture.h"
+#include "support/analysisfixture.h"
 
 #include <cmath>
 #include <string>
@@ -17,19 +17,16 @@ namespace {
 
 using Module1::AutocorrelationData;
 
-class AutocorrelationTest : public GridFixture {
+class AutocorrelationTest : public AnalysisFixture {
   protected:
     void SetUp() override {
-        GridFixture::SetUp();
-        Module1::cps.assign(1, '\n');
+        AnalysisFixture::SetUp();
         Module1::phaseromved = false;
         framework::setMessageBox([this](const std::string& text) { messages.push_back(text); });
     }
     void TearDown() override {
         framework::setMessageBox(nullptr);
-        framework::setControlKeyPoll(nullptr);
-        framework::seedRnd(1);
-        GridFixture::TearDown();
+        AnalysisFixture::TearDown();
     }
 
     // Two phases, labelled 0 and 1, with a labelled row that holds no value.
