@@ -10,13 +10,14 @@
 #include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
 #include "framework/qtruntime.h"
+#include "framework/savedialog.h"
+#include "framework/windowplacement.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -26,10 +27,14 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSvgGenerator>
+#include <QTimer>
+#include <QWindow>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -65,6 +70,37 @@ QScrollBar* offsetBar(QWidget* parent, const char* name, int value, int left, in
     return bar;
 }
 
+// Runs the action once, as soon as the window is on the screen, then goes away.
+class OnFirstExposure final : public QObject {
+  public:
+    OnFirstExposure(QWindow& window, std::function<void()> action)
+        : QObject(&window), action_(std::move(action)) {
+        if (window.isExposed()) {
+            QTimer::singleShot(0, this, &OnFirstExposure::run);
+        } else {
+            window.installEventFilter(this);
+        }
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // After the exposure is handled, when the window knows its frame.
+            QTimer::singleShot(0, this, &OnFirstExposure::run);
+        }
+        return false;
+    }
+
+  private:
+    void run() {
+        action_();
+        deleteLater();
+    }
+
+    std::function<void()> action_;
+};
+
 std::string_view bytesOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
@@ -87,8 +123,26 @@ void Window3::showBeside(Window1& dataWindow) {
             delete &instance();
         }
     });
-    figure.move(dataWindow.frameGeometry().topRight() + QPoint(1, 0));
-    figure.show();
+    // A window manager places the Data Window and puts its frame around it only once the window
+    // is mapped: its geometry counts from its first exposure on.
+    dataWindow.winId();
+    new OnFirstExposure(*dataWindow.windowHandle(), [&dataWindow, &figure] {
+        figure.placeBeside(dataWindow);
+        figure.show();
+    });
+}
+
+void Window3::placeBeside(Window1& dataWindow) {
+    const QRect dataFrame = dataWindow.frameGeometry();
+    // The figure is not framed yet; the window manager will give it the Data Window's frame.
+    const QSize figureFrame = size() + (dataFrame.size() - dataWindow.size());
+    const QScreen* screen = dataWindow.screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : dataFrame;
+    const framework::SideBySide placed = framework::sideBySide(dataFrame, figureFrame, available);
+    if (placed.first != dataFrame.topLeft()) {
+        dataWindow.move(placed.first);
+    }
+    move(placed.second);
 }
 
 Window3::Window3()
@@ -256,17 +310,14 @@ QString Window3::exportPicture(const QString& path) const {
 }
 
 void Window3::PushButton3_Action() {
-    QString chosenType;
-    QString path = QFileDialog::getSaveFileName(
-        this, "Save Figure", "Figure.png",
-        "PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)", &chosenType);
+    static const framework::SaveFileType pictureTypes[] = {
+        {"PNG picture (*.png)", "png"},
+        {"SVG drawing (*.svg)", "svg"},
+        {"PDF document (*.pdf)", "pdf"},
+    };
+    const QString path = framework::saveFileName(this, "Save Figure", "Figure.png", pictureTypes);
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += chosenType.startsWith("SVG")   ? ".svg"
-                : chosenType.startsWith("PDF") ? ".pdf"
-                                               : ".png";
     }
     const QString failure = exportPicture(path);
     if (!failure.isEmpty()) {

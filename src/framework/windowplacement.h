@@ -1,10 +1,23 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 class QWidget;
 
 namespace framework {
 
 // Places the window in the middle of the main screen.
 void centreOnScreen(QWidget& window);
+
+// Where two window frames go when the second stands to the right of the first, their tops level:
+// the first stays where it is unless the pair would leave the available area, and both stay
+// inside it as far as its size allows.
+struct SideBySide {
+    QPoint first;
+    QPoint second;
+};
+SideBySide sideBySide(const QRect& firstFrame, const QSize& secondFrame, const QRect& available);
 
 } // namespace framework

@@ -3,11 +3,13 @@
 #include "data/module1.h"
 #include "figure/figurecanvas.h"
 #include "figure/window3.h"
+#include "support/savedialoganswer.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
@@ -399,6 +401,14 @@ class Window3Test : public QObject {
         const QRegularExpression pageOf800By600(R"(/MediaBox \[0 0 800(\.0+)? 600(\.0+)?\])");
         QVERIFY(pageOf800By600.match(QString::fromLatin1(document)).hasMatch());
         QVERIFY(document.contains("/Type /Page"));
+    }
+
+    void saveGivesANameTheChosenTypesExtension() {
+        QTemporaryDir folder;
+        answerSaveDialog(folder.path(), "split", "SVG drawing (*.svg)");
+        control<QPushButton>("PushButton3")->click();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"split.svg"});
+        QVERIFY(QSvgRenderer(folder.filePath("split.svg")).isValid());
     }
 
     void exportRefusesWhatItCannotWrite() {
