@@ -30,11 +30,8 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSvgGenerator>
-#include <QTimer>
-#include <QWindow>
 
 #include <filesystem>
-#include <functional>
 
 namespace {
 
@@ -70,37 +67,6 @@ QScrollBar* offsetBar(QWidget* parent, const char* name, int value, int left, in
     return bar;
 }
 
-// Runs the action once, as soon as the window is on the screen, then goes away.
-class OnFirstExposure final : public QObject {
-  public:
-    OnFirstExposure(QWindow& window, std::function<void()> action)
-        : QObject(&window), action_(std::move(action)) {
-        if (window.isExposed()) {
-            QTimer::singleShot(0, this, &OnFirstExposure::run);
-        } else {
-            window.installEventFilter(this);
-        }
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            // After the exposure is handled, when the window knows its frame.
-            QTimer::singleShot(0, this, &OnFirstExposure::run);
-        }
-        return false;
-    }
-
-  private:
-    void run() {
-        action_();
-        deleteLater();
-    }
-
-    std::function<void()> action_;
-};
-
 std::string_view bytesOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
@@ -123,10 +89,7 @@ void Window3::showBeside(Window1& dataWindow) {
             delete &instance();
         }
     });
-    // A window manager places the Data Window and puts its frame around it only once the window
-    // is mapped: its geometry counts from its first exposure on.
-    dataWindow.winId();
-    new OnFirstExposure(*dataWindow.windowHandle(), [&dataWindow, &figure] {
+    framework::whenPlaced(dataWindow, [&dataWindow, &figure] {
         figure.placeBeside(dataWindow);
         figure.show();
     });

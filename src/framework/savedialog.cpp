@@ -29,8 +29,9 @@ class SaveDialog final : public QFileDialog {
 
     QString chosenSuffix() const {
         const QString filter = selectedNameFilter();
-        const auto chosen = std::find_if(types_.begin(), types_.end(),
-                                         [&filter](const auto& type) { return type.filter == filter; });
+        const auto chosen = std::find_if(types_.begin(), types_.end(), [&filter](const auto& type) {
+            return type.filter == filter;
+        });
         return chosen == types_.end() ? types_.front().suffix : chosen->suffix;
     }
 

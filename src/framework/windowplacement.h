@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QWidget;
 
 namespace framework {
@@ -19,5 +21,10 @@ struct SideBySide {
     QPoint second;
 };
 SideBySide sideBySide(const QRect& firstFrame, const QSize& secondFrame, const QRect& available);
+
+// Runs the action once the window manager has placed the shown window: at the first moment after
+// its first exposure when its frame is known, or, when no frame comes (no window manager, or one
+// that draws none), a moment after that exposure, with the window where it stands.
+void whenPlaced(QWidget& window, std::function<void()> action);
 
 } // namespace framework

@@ -295,6 +295,9 @@ class ApplicationTest : public QObject {
         // The series line crosses the middle of the picture in the program's blue.
         const QImage small = icon.pixmap(QSize(64, 64)).toImage();
         QCOMPARE(small.pixelColor(36, 25), QColor(0x1e, 0x3c, 0x8c));
+        if (const QString folder = qEnvironmentVariable("TVK_SHOTS"); !folder.isEmpty()) {
+            QVERIFY(icon.pixmap(QSize(256, 256)).save(folder + "/program-icon.png"));
+        }
     }
 
     void aboutTwiceShowsOneSplashThatClosesItself() {

@@ -186,8 +186,8 @@ class DataActionsTest : public QObject {
                               << "week1"
                               << "week1.txt";
         QTest::newRow("a text extension of its own") << "SaveTabDelimText"
-                                                      << "week1.asc"
-                                                      << "week1.asc";
+                                                     << "week1.asc"
+                                                     << "week1.asc";
     }
     void savedFilesCarryTheirExtension() {
         QFETCH(QString, item);

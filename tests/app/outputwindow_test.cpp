@@ -27,7 +27,8 @@ QString shot(const QString& name) {
 
 // A report block of the usual shape, with a body of the given lines.
 std::string report(const std::string& title, int bodyLines) {
-    std::string block = std::string(25, '_') + "\n\n" + title + "\n" + std::string(25, '_') + "\n\n";
+    std::string block =
+        std::string(25, '_') + "\n\n" + title + "\n" + std::string(25, '_') + "\n\n";
     for (int line = 1; line <= bodyLines; ++line) {
         block += "Line " + std::to_string(line) + " of " + title + "\n";
     }

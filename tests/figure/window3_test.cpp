@@ -117,6 +117,8 @@ class Window3Test : public QObject {
         app_ = new App;
         app_->start();
         QVERIFY(Window3::exists());
+        // It comes up once the Data Window is in its place.
+        QTRY_VERIFY(figure().isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&figure()));
     }
     void cleanupTestCase() {
