@@ -57,7 +57,11 @@ printf '%s\n' 3 4 3.5 5 4 3 4.5 4 6 7.5 7 8 8.5 7 9 8 9.5 9 > "$work/sessions.tx
 XDG_RUNTIME_DIR="$work" "$build/tvk" "$work/sessions.txt" &
 pids+=($!)
 
-window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+# The window of that title, once it is on the screen; a window that never comes ends the script.
+window() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 | grep . ||
+    { echo "no window \"$1\"" >&2; exit 1; }
+}
 data=$(window "Data Window")
 figure=$(window "Figure")
 # The splash closes itself after three seconds.
