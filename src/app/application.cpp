@@ -4,6 +4,7 @@
 #include "app/alertwindow.h"
 #include "app/menubar.h"
 #include "app/outputwindow.h"
+#include "app/programicon.h"
 #include "app/progresswindow.h"
 #include "app/quit.h"
 #include "app/splashwindow.h"
@@ -46,6 +47,7 @@ App& App::instance() {
 }
 
 void App::start() {
+    QApplication::setWindowIcon(programIcon());
     Window1& dataWindow = Window1::instance();
     menuBar_ = buildMenuBar(&dataWindow);
     dataWindow.setMenuBar(menuBar_);
@@ -66,7 +68,11 @@ QMenuBar& App::menuBar() const {
 
 void App::addMenuHandler(const QString& itemName, std::function<bool()> action) {
     if (QAction* item = menuItem(*menuBar_, itemName)) {
-        connect(item, &QAction::triggered, this, [action = std::move(action)] { action(); });
+        connect(item, &QAction::triggered, this, [action = std::move(action)] {
+            // A value still being typed into the grid counts before any command looks at data.
+            Window1::instance().commitOpenEdit();
+            action();
+        });
     }
 }
 
@@ -152,6 +158,7 @@ bool App::eventFilter(QObject* watched, QEvent* event) {
 void App::commitData(QSessionManager& manager) {
     // The desktop session is ending: the same questions as Quit, when the desktop lets us ask.
     if (manager.allowsInteraction()) {
+        Window1::instance().commitOpenEdit();
         const bool mayEnd = Module1::confirmQuit();
         manager.release();
         if (!mayEnd) {

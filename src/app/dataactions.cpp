@@ -5,6 +5,7 @@
 #include "app/pastecommands.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "framework/savedialog.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -14,6 +15,8 @@ namespace {
 
 const QString textFilter = QStringLiteral("Tab-Delim Text (*.asc *.ascii *.text *.txt)");
 const QString dataFileFilter = QStringLiteral("TVK Data File (*.qtv)");
+const framework::SaveFileType textType{textFilter, "txt"};
+const framework::SaveFileType dataFileType{dataFileFilter, "qtv"};
 
 std::filesystem::path pathOf(const QString& file) {
     return std::filesystem::path(file.toStdString());
@@ -23,8 +26,8 @@ QString openFileName(const QString& filter) {
     return QFileDialog::getOpenFileName(&Window1::instance(), QString(), QString(), filter);
 }
 
-QString saveFileName(const QString& filter, const QString& defaultName) {
-    return QFileDialog::getSaveFileName(&Window1::instance(), QString(), defaultName, filter);
+QString saveFileName(const framework::SaveFileType& type, const QString& defaultName) {
+    return framework::saveFileName(&Window1::instance(), QString(), defaultName, {&type, 1});
 }
 
 void setClipboardText(const std::string& text) {
@@ -56,14 +59,14 @@ bool App::OpenQTVKDataFile_Action() {
 }
 
 bool App::SaveTabDelimText_Action() {
-    if (const QString file = saveFileName(textFilter, "Untitled.txt"); !file.isEmpty()) {
+    if (const QString file = saveFileName(textType, "Untitled.txt"); !file.isEmpty()) {
         Module1::saveTextFile(pathOf(file));
     }
     return false;
 }
 
 bool App::SaveQTVKDataFile_Action() {
-    if (const QString file = saveFileName(dataFileFilter, "Untitled.qtv"); !file.isEmpty()) {
+    if (const QString file = saveFileName(dataFileType, "Untitled.qtv"); !file.isEmpty()) {
         Module1::saveDataFile(pathOf(file));
     }
     return false;

@@ -58,6 +58,9 @@ constexpr MenuEntry menuEntries[] = {
     {EntryKind::Item, "AnalysesAutocorrelation", "Autocorrelation", "", true},
     {EntryKind::Item, "AnalysesPearsonr", "Pearson-r", "", true},
     {EntryKind::Item, "AnalysesSpearmanRho", "Spearman-Rho", "", true},
+    // Where each platform's users look for About: Qt moves it to the application menu on macOS.
+    {EntryKind::Menu, "HelpMenu", "Help", "", true},
+    {EntryKind::Item, "AppleAbout", "About TVK", "", true},
 };
 
 void configure(QAction& action, const MenuEntry& entry) {
@@ -96,6 +99,8 @@ QMenuBar* buildMenuBar(QWidget* parent) {
             configure(*action, entry);
             if (QStringLiteral("FileQuit") == entry.name) {
                 action->setMenuRole(QAction::QuitRole);
+            } else if (QStringLiteral("AppleAbout") == entry.name) {
+                action->setMenuRole(QAction::AboutRole);
             }
             break;
         }

@@ -6,16 +6,17 @@
 #include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
 #include "framework/runtime.h"
+#include "framework/savedialog.h"
 #include "framework/windowplacement.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -30,10 +31,21 @@ constexpr int windowHeight = 480;
 constexpr double printWidthPoints = 540;
 constexpr double printBlockHeightPoints = 720;
 
-QFont courier() {
-    QFont font("Courier", 12);
+// Reports are laid out in columns: a monospaced face wherever Courier itself is missing.
+QFont monospaced(QFont font) {
     font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
     return font;
+}
+
+// On paper, Courier 12 in a 540-point column.
+QFont printCourier() {
+    return monospaced(QFont("Courier", 12));
+}
+
+// On screen, 12 layout pixels, as every other text of the windows.
+QFont screenCourier() {
+    return monospaced(framework::layoutFont("Courier", 12));
 }
 
 class OutputOnScreen final : public Module1::Output {
@@ -54,9 +66,11 @@ stats::stats()
     resize(windowWidth, windowHeight);
 
     out_->setObjectName("out");
-    out_->setFont(courier());
+    out_->setFont(screenCourier());
     out_->setTabChangesFocus(true);
-    out_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Report lines are columns and text bars: a wide line scrolls rather than breaks.
+    out_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    out_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     out_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette colours = out_->palette();
     colours.setColor(QPalette::Base, Qt::white);
@@ -114,7 +128,13 @@ void stats::closeEvent(QCloseEvent* event) {
 void stats::append(const std::string& block) {
     QTextCursor end(out_->document());
     end.movePosition(QTextCursor::End);
+    const int firstLine = end.blockNumber();
     end.insertText(QString::fromStdString(block));
+    // The new report is what the user asked for: its first line goes to the top of the view (as
+    // far as the text reaches), without touching the user's selection. Unwrapped, the vertical
+    // scroll bar counts lines.
+    out_->verticalScrollBar()->setValue(firstLine);
+    out_->horizontalScrollBar()->setValue(0);
 }
 
 void stats::out_TextChange() {
@@ -130,7 +150,7 @@ void stats::printTo(QPrinter& printer) {
 
     QTextDocument pages;
     pages.documentLayout()->setPaintDevice(&printer);
-    pages.setDefaultFont(courier());
+    pages.setDefaultFont(printCourier());
     pages.setDocumentMargin(0);
     pages.setPlainText(out_->toPlainText());
     const double pixelsPerPoint = printer.resolution() / 72.0;
@@ -171,8 +191,8 @@ std::string stats::saveTo(const QString& path) {
 }
 
 void stats::PushButton2_Action() {
-    const QString path = QFileDialog::getSaveFileName(this, QString(), "Output.txt",
-                                                      "Text files (*.txt);;All files (*)");
+    const framework::SaveFileType text{"Text files (*.txt)", "txt"};
+    const QString path = framework::saveFileName(this, QString(), "Output.txt", {&text, 1});
     if (path.isEmpty()) {
         return;
     }

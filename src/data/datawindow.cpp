@@ -69,6 +69,16 @@ int Window1::ListIndex() const {
     return rows.isEmpty() ? -1 : rows.front().row();
 }
 
+void Window1::commitOpenEdit() {
+    QWidget* editor = listBox1_->indexWidget(listBox1_->currentIndex());
+    if (editor == nullptr) {
+        return;
+    }
+    QAbstractItemDelegate* delegate = listBox1_->itemDelegate();
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void Window1::ListBox1_Change() {
     Module1::datasaved = false;
     Module1::loadinfo();
@@ -78,6 +88,7 @@ void Window1::ListBox1_Change() {
 void Window1::closeEvent(QCloseEvent* event) {
     // The data window only closes when the program ends; Quit asks its questions first.
     event->ignore();
+    commitOpenEdit();
     emit closeRequested();
 }
 

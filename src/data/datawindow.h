@@ -18,6 +18,9 @@ class Window1 : public QMainWindow {
     // The selected grid row, or -1 when none is selected.
     int ListIndex() const;
 
+    // Ends the cell edit in progress, keeping what was typed, so a command sees it as data.
+    void commitOpenEdit();
+
   signals:
     // The grid changed and the data set was reloaded: whoever shows the data redraws.
     void gridChanged();

@@ -10,13 +10,14 @@
 #include "framework/implicitinstance.h"
 #include "framework/layoutfont.h"
 #include "framework/qtruntime.h"
+#include "framework/savedialog.h"
+#include "framework/windowplacement.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSvgGenerator>
 
@@ -87,8 +89,23 @@ void Window3::showBeside(Window1& dataWindow) {
             delete &instance();
         }
     });
-    figure.move(dataWindow.frameGeometry().topRight() + QPoint(1, 0));
-    figure.show();
+    framework::whenPlaced(dataWindow, [&dataWindow, &figure] {
+        figure.placeBeside(dataWindow);
+        figure.show();
+    });
+}
+
+void Window3::placeBeside(Window1& dataWindow) {
+    const QRect dataFrame = dataWindow.frameGeometry();
+    // The figure is not framed yet; the window manager will give it the Data Window's frame.
+    const QSize figureFrame = size() + (dataFrame.size() - dataWindow.size());
+    const QScreen* screen = dataWindow.screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : dataFrame;
+    const framework::SideBySide placed = framework::sideBySide(dataFrame, figureFrame, available);
+    if (placed.first != dataFrame.topLeft()) {
+        dataWindow.move(placed.first);
+    }
+    move(placed.second);
 }
 
 Window3::Window3()
@@ -257,17 +274,14 @@ QString Window3::exportPicture(const QString& path) const {
 }
 
 void Window3::PushButton3_Action() {
-    QString chosenType;
-    QString path = QFileDialog::getSaveFileName(
-        this, "Save Figure", "Figure.png",
-        "PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)", &chosenType);
+    static const framework::SaveFileType pictureTypes[] = {
+        {"PNG picture (*.png)", "png"},
+        {"SVG drawing (*.svg)", "svg"},
+        {"PDF document (*.pdf)", "pdf"},
+    };
+    const QString path = framework::saveFileName(this, "Save Figure", "Figure.png", pictureTypes);
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += chosenType.startsWith("SVG")   ? ".svg"
-                : chosenType.startsWith("PDF") ? ".pdf"
-                                               : ".png";
     }
     const QString failure = exportPicture(path);
     if (!failure.isEmpty()) {

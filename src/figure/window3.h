@@ -26,8 +26,8 @@ class Window3 : public QWidget {
     // The one figure window, made on first use.
     static Window3& instance();
     static bool exists();
-    // Shows the figure beside the Data Window and redraws it whenever the grid changes; the
-    // figure lives as long as the Data Window.
+    // Shows the figure beside the Data Window, once the Data Window is on the screen, and redraws
+    // it whenever the grid changes; the figure lives as long as the Data Window.
     static void showBeside(Window1& dataWindow);
 
     // Draws the whole figure anew from a fresh snapshot of the grid and the option controls.
@@ -57,6 +57,8 @@ class Window3 : public QWidget {
   private:
     Window3();
     void createControls();
+    // Moves the figure to the right of the Data Window, both on the screen.
+    void placeBeside(Window1& dataWindow);
     // The points of a fresh snapshot of the grid, with the counts of phase A and phase B.
     figure::FigureSeries GetNs();
     figure::FigureOptions readOptions() const;

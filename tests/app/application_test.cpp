@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 #include <QtTest>
 
@@ -148,7 +149,7 @@ class ApplicationTest : public QObject {
         for (QAction* menu : app_->menuBar().actions()) {
             titles << menu->text();
         }
-        QCOMPARE(titles, QStringList({"File", "Edit", "Data", "Analyses"}));
+        QCOMPARE(titles, QStringList({"File", "Edit", "Data", "Analyses", "Help"}));
         QMenu* analyses = app_->menuBar().actions().at(3)->menu();
         QStringList items;
         for (QAction* item : analyses->actions()) {
@@ -190,6 +191,27 @@ class ApplicationTest : public QObject {
         QVERIFY(Window1::instance().isVisible());
     }
 
+    void quitWhileACellIsTypedAsksAboutTheData() {
+        Module1::grid().setCell(5, DataGrid::dvColumn, "");
+        Module1::datasaved = true;
+        QTableView* grid = Window1::instance().ListBox1();
+        Window1::instance().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Window1::instance()));
+        grid->setCurrentIndex(grid->model()->index(5, DataGrid::dvColumn));
+        // The first key opens the cell's editor, which takes the rest.
+        QTest::keyClicks(grid, "4");
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY2(editor != grid && grid->isAncestorOf(editor), "the cell is being edited");
+
+        AlertSeen seen;
+        whenAlertShows([](warning& alert) { alert.PushButton2()->click(); }, &seen);
+        QTest::keyClick(editor, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(seen.message, QString("Are you sure you want to Quit without saving your data?"));
+        QCOMPARE(Module1::grid().cell(5, DataGrid::dvColumn), std::string("42"));
+        Module1::grid().setCell(5, DataGrid::dvColumn, "");
+    }
+
     void quitShortcutReachesQuit() {
         Module1::datasaved = false;
         AlertSeen seen;
@@ -218,6 +240,33 @@ class ApplicationTest : public QObject {
         Module1::confirmed = true;
         whenAlertShows([](warning& alert) { alert.close(); });
         QVERIFY(!Module1::ask("Are you sure you want to delete the row?", "Delete"));
+    }
+
+    void aboutIsAnItemOfTheHelpMenu() {
+        QAction* about = menuItem(app_->menuBar(), "AppleAbout");
+        QVERIFY(about != nullptr);
+        QCOMPARE(about->text(), QString("About TVK"));
+        QCOMPARE(about->menuRole(), QAction::AboutRole);
+        QVERIFY(about->isEnabled());
+        QMenu* help = app_->menuBar().actions().last()->menu();
+        QCOMPARE(help->title(), QString("Help"));
+        QVERIFY(help->actions().contains(about));
+
+        QTRY_VERIFY_WITH_TIMEOUT(splashwin::openWindow() == nullptr, 5000);
+        about->trigger();
+        QVERIFY(splashwin::openWindow() != nullptr);
+        QVERIFY(splashwin::openWindow()->isVisible());
+    }
+
+    void theProgramIconIsTheWindowIcon() {
+        const QIcon icon = QApplication::windowIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        // The series line crosses the middle of the picture in the program's blue.
+        const QImage small = icon.pixmap(QSize(64, 64)).toImage();
+        QCOMPARE(small.pixelColor(36, 25), QColor(0x1e, 0x3c, 0x8c));
+        if (const QString folder = qEnvironmentVariable("TVK_SHOTS"); !folder.isEmpty()) {
+            QVERIFY(icon.pixmap(QSize(256, 256)).save(folder + "/program-icon.png"));
+        }
     }
 
     void aboutTwiceShowsOneSplashThatClosesItself() {

@@ -7,11 +7,13 @@
 #include "support/alertpoll.h"
 #include "support/gridcells.h"
 #include "support/shots.h"
+#include "support/savedialoganswer.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QDir>
 #include <QFileOpenEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -131,6 +133,52 @@ class DataActionsTest : public QObject {
         QCOMPARE(shown(2, 1), QString("3"));
         QCOMPARE(shown(2, 0), QString("2"));
         QCOMPARE(Module1::nvalid, 2);
+    }
+
+    void copyDataTakesTheValueBeingTyped() {
+        Module1::grid().setCell(1, 1, "3");
+        Module1::grid().setCell(1, 2, "0");
+        Module1::grid().raiseChange();
+        QTableView* grid = Window1::instance().ListBox1();
+        Window1::instance().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&Window1::instance()));
+        grid->setCurrentIndex(grid->model()->index(2, DataGrid::dvColumn));
+        // The first key opens the cell's editor, which takes the rest.
+        QTest::keyClicks(grid, "7");
+        QTest::keyClicks(QApplication::focusWidget(), ".5");
+        QVERIFY2(grid->indexWidget(grid->currentIndex()) != nullptr, "the cell is being edited");
+
+        choose("EditCopyBothColumns");
+        QCOMPARE(clipboard(), QString("3\t0\n7.5\t\n"));
+        QVERIFY(grid->indexWidget(grid->currentIndex()) == nullptr);
+        QCOMPARE(shown(2, 1), QString("7.5"));
+    }
+
+    void savedFilesCarryTheirExtension_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("data file") << "SaveQTVKDataFile"
+                                   << "week1"
+                                   << "week1.qtv";
+        QTest::newRow("text") << "SaveTabDelimText"
+                              << "week1"
+                              << "week1.txt";
+        QTest::newRow("a text extension of its own") << "SaveTabDelimText"
+                                                     << "week1.asc"
+                                                     << "week1.asc";
+    }
+    void savedFilesCarryTheirExtension() {
+        QFETCH(QString, item);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QTemporaryDir folder;
+        Module1::grid().setCell(1, 1, "5");
+        Module1::grid().raiseChange();
+        answerSaveDialog(folder.path(), typed);
+        choose(qPrintable(item));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+        QVERIFY(Module1::datasaved);
     }
 
     void aPasteOfTooManyLinesSaysSoAfterwards() {

@@ -5,11 +5,13 @@
 #include "figure/window3.h"
 #include "support/gridcells.h"
 #include "support/shots.h"
+#include "support/savedialoganswer.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPainter>
@@ -110,6 +112,8 @@ class Window3Test : public QObject {
         app_ = new App;
         app_->start();
         QVERIFY(Window3::exists());
+        // It comes up once the Data Window is in its place.
+        QTRY_VERIFY(figure().isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&figure()));
     }
     void cleanupTestCase() {
@@ -394,6 +398,14 @@ class Window3Test : public QObject {
         const QRegularExpression pageOf800By600(R"(/MediaBox \[0 0 800(\.0+)? 600(\.0+)?\])");
         QVERIFY(pageOf800By600.match(QString::fromLatin1(document)).hasMatch());
         QVERIFY(document.contains("/Type /Page"));
+    }
+
+    void saveGivesANameTheChosenTypesExtension() {
+        QTemporaryDir folder;
+        answerSaveDialog(folder.path(), "split", "SVG drawing (*.svg)");
+        control<QPushButton>("PushButton3")->click();
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"split.svg"});
+        QVERIFY(QSvgRenderer(folder.filePath("split.svg")).isValid());
     }
 
     void exportRefusesWhatItCannotWrite() {
