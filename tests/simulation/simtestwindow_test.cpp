@@ -312,6 +312,8 @@ class SimulationWindowTest : public QObject {
         App app;
         app.start();
         Window3& figure = Window3::instance();
+        // The figure comes up once the Data Window is in its place.
+        QTRY_VERIFY(figure.isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(&figure));
         // Between sessions 8 and 9 of twenty, on the figure's own width.
         const int x = static_cast<int>(8.5 * figure.Canvas1()->width() / 21.0);
