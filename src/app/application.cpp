@@ -9,6 +9,7 @@
 #include "app/splashwindow.h"
 #include "correlation/pearsondialog.h"
 #include "correlation/spearmandialog.h"
+#include "crosscorrelation/crosswindow.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "figure/window3.h"
@@ -68,6 +69,8 @@ void App::addMenuHandler(const QString& itemName, std::function<bool()> action) 
 void App::ApplicationAddMenuHandlers() {
     addMenuHandler("AnalysesPearsonr", [this] { return AnalysesPearsonr_Action(); });
     addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
+    addMenuHandler("AnalysesCrossCorrelation",
+                   [this] { return AnalysesCrossCorrelation_Action(); });
     addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
     addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
@@ -109,6 +112,11 @@ bool App::AnalysesPearsonr_Action() {
 
 bool App::AnalysesSpearmanRho_Action() {
     spearman().exec();
+    return false;
+}
+
+bool App::AnalysesCrossCorrelation_Action() {
+    crosswindow().exec();
     return false;
 }
 

@@ -32,6 +32,7 @@ class App : public QObject {
     bool AppleAbout_Action();
     bool AnalysesPearsonr_Action();
     bool AnalysesSpearmanRho_Action();
+    bool AnalysesCrossCorrelation_Action();
 
     // Opens a document handed over by the desktop or named on the command line.
     void Event_OpenDocument(const QString& path);
