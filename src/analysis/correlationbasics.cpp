@@ -156,53 +156,6 @@ double DrawnRanks::rank(std::span<const std::int32_t> drawn, std::span<double> r
     return tieSum;
 }
 
-void RunRanks::sort(std::span<const double> series) {
-    const std::vector<IndexedValue> order = inOrder(series);
-    sortedValues_.resize(order.size());
-    sortedIndices_.resize(order.size());
-    kept_.resize(order.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        sortedValues_[i] = order[i].value;
-        sortedIndices_[i] = order[i].index;
-    }
-}
-
-double RunRanks::rank(std::size_t first, std::size_t count, std::span<double> ranks) {
-    // The run's values in value order are the sorted series with the others left out, so its
-    // groups of equal values, and with them its ranks, come out as sorting the run would give.
-    double tieSum = 0.0;
-    std::size_t kept = 0;
-    std::size_t groupStart = 0;
-    double groupValue = 0.0;
-    const auto closeGroup = [&] {
-        const double rank = rankOfGroup(static_cast<std::int64_t>(groupStart) + 1,
-                                        static_cast<std::int64_t>(kept - groupStart));
-        for (std::size_t member = groupStart; member < kept; ++member) {
-            ranks[kept_[member]] = rank;
-        }
-        tieSum = withGroup(tieSum, static_cast<std::int64_t>(kept - groupStart));
-    };
-    for (std::size_t i = 0; i < sortedIndices_.size(); ++i) {
-        const std::size_t position = sortedIndices_[i] - first;
-        if (position >= count) {
-            continue; // outside the run (an index below first wraps round to a large number)
-        }
-        const double value = sortedValues_[i];
-        if (kept == 0) {
-            groupValue = value;
-        } else if (ranksBelow(groupValue, value)) {
-            closeGroup();
-            groupStart = kept;
-            groupValue = value;
-        }
-        kept_[kept++] = position;
-    }
-    if (kept > 0) {
-        closeGroup();
-    }
-    return tieSum;
-}
-
 double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> ranksY,
                        double tieSumX, double tieSumY) {
     const std::size_t pairs = std::min(ranksX.size(), ranksY.size());
@@ -211,6 +164,11 @@ double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> r
         const double difference = ranksX[i] - ranksY[i];
         squaredDifferences += difference * difference;
     }
+    return rhoOfSquaredDifferences(squaredDifferences, pairs, tieSumX, tieSumY);
+}
+
+double rhoOfSquaredDifferences(double squaredDifferences, std::size_t pairs, double tieSumX,
+                               double tieSumY) {
     const auto count = static_cast<double>(pairs);
     const double cube = count * count * count;
     const double tx = ((cube - count) - tieSumX) / 12.0;

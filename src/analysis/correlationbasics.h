@@ -38,26 +38,13 @@ class DrawnRanks {
     std::vector<double> classRank_;     // the average rank of each distinct value drawn
 };
 
-// Average ranks of runs of consecutive values of one series: the series is sorted once, and
-// each run's ranks then follow in linear time, with the same ranks and tie sum as averageRanks
-// of the run's values.
-class RunRanks {
-  public:
-    void sort(std::span<const double> series);
-
-    // Ranks series[first .. first + count) of the last sorted series into ranks[0 .. count);
-    // returns the tie sum.
-    double rank(std::size_t first, std::size_t count, std::span<double> ranks);
-
-  private:
-    std::vector<double> sortedValues_;
-    std::vector<std::size_t> sortedIndices_;
-    std::vector<std::size_t> kept_; // run positions in value order
-};
-
 // The tie-corrected Spearman rho of two columns of average ranks with their tie sums.
 double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> ranksY,
                        double tieSumX, double tieSumY);
+
+// The same rho from the sum of the squared rank differences of the pairs.
+double rhoOfSquaredDifferences(double squaredDifferences, std::size_t pairs, double tieSumX,
+                               double tieSumY);
 
 // True when a resampled statistic lies at least as far out as the observed one on the observed
 // one's side of zero; with an observed value of exactly 0 only exact equals count, and a value

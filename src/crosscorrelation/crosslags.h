@@ -1,7 +1,5 @@
 #pragma once
 
-#include "analysis/correlationbasics.h"
-
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -26,18 +24,36 @@ void pearsonCrossCorrelations(std::span<const double> x, std::span<const double>
 void spearmanCrossCorrelations(std::span<const double> x, std::span<const double> y, std::int32_t k,
                                std::span<double> correlations);
 
-// The same rhos for series met one after another: each series is sorted once and the ranks of
-// a lag's pairs follow from it, to the same bits as ranking the pairs afresh.
+// The same rhos for series met one after another: each series is ranked once, and the ranks of
+// a lag's pairs follow from those by taking out the values the lag drops, one at a time, with
+// the same bits as ranking the pairs afresh.
 class LaggedSpearman {
   public:
     void correlations(std::span<const double> x, std::span<const double> y, std::int32_t k,
                       std::span<double> correlations);
 
+    // A value of a series with its position.
+    struct IndexedValue {
+        double value;
+        std::size_t index;
+    };
+
+    // One series ranked: ranks are kept doubled, so that they and every step on them are whole
+    // numbers.
+    struct RankedSeries {
+        std::vector<std::int32_t> group;     // where each value's group of equals starts, sorted
+        std::vector<std::int32_t> fullRanks; // twice each value's rank in the whole series
+        std::vector<std::int32_t> ranks;     // twice each value's rank in the current run
+        std::int64_t fullTies = 0;
+        std::int64_t ties = 0;
+    };
+
   private:
-    analysis::RunRanks xRanks_;
-    analysis::RunRanks yRanks_;
-    std::vector<double> rankX_;
-    std::vector<double> rankY_;
+    void rank(std::span<const double> values, RankedSeries& series);
+
+    std::vector<IndexedValue> order_;
+    RankedSeries x_;
+    RankedSeries y_;
 };
 
 } // namespace crosscorrelation

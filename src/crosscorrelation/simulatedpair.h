@@ -14,8 +14,7 @@ namespace crosscorrelation {
 class SimulationModel {
   public:
     explicit SimulationModel(const Module1::CrossSettings& settings)
-        : settings_(settings), errors_(length()), shocks_(length()), series1_(length()),
-          series2_(length()) {}
+        : settings_(settings), draws_(2 * length()), series1_(length()), series2_(length()) {}
 
     // Draws both series, DV1 first (all its raw errors, then all its shocks), then DV2, and
     // writes their correlation at lag -k..+k into correlations.
@@ -41,23 +40,22 @@ class SimulationModel {
     // before it plus the point's shock. The trend runs on the positions 1..N.
     template <typename Stream>
     void drawSeries(Stream& stream, const Module1::SeriesModel& model, std::span<double> series) {
-        for (double& error : errors_) {
-            error = analysis::normalDeviate(stream, model.mean, model.standardDeviation);
+        // All N raw errors, then all N shocks: one loop, so that the deviate is inlined whole.
+        for (double& draw : draws_) {
+            draw = analysis::normalDeviate(stream, model.mean, model.standardDeviation);
         }
-        for (double& shock : shocks_) {
-            shock = analysis::normalDeviate(stream, model.mean, model.standardDeviation);
-        }
-        for (std::size_t i = 1; i < errors_.size(); ++i) {
-            errors_[i] = model.autocorrelation * errors_[i - 1] + shocks_[i];
+        const std::span<double> errors = std::span(draws_).first(series.size());
+        const std::span<const double> shocks = std::span(draws_).subspan(series.size());
+        for (std::size_t i = 1; i < errors.size(); ++i) {
+            errors[i] = model.autocorrelation * errors[i - 1] + shocks[i];
         }
         for (std::size_t i = 0; i < series.size(); ++i) {
-            series[i] = (model.intercept + model.slope * static_cast<double>(i + 1)) + errors_[i];
+            series[i] = (model.intercept + model.slope * static_cast<double>(i + 1)) + errors[i];
         }
     }
 
     const Module1::CrossSettings settings_;
-    std::vector<double> errors_;
-    std::vector<double> shocks_;
+    std::vector<double> draws_; // the raw errors of the series being drawn, then its shocks
     std::vector<double> series1_;
     std::vector<double> series2_;
     LaggedSpearman spearman_;
