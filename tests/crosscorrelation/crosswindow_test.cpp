@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -222,23 +223,42 @@ class CrossWindowTest : public QObject {
         QVERIFY(stats::openWindow() == nullptr);
     }
 
-    void aRunWithTheDefaultsAppendsTheReport() {
-        FakeAlert alert;
+    void pastedSeriesRunWithTheDefaultsFromTheMenu() {
+        App app;
+        app.start();
+        FakeAlert alert; // after the shell's own alert window, which it replaces
+        alert.answer({true});
         clearGrid();
-        // Var2 follows Var1 one step later.
+        // Var2 follows Var1 one step later; pasted as two tab-separated columns.
         const double var1[] = {4, 7, 3, 8, 5, 9, 2, 6, 7, 3, 5, 8, 4, 6, 9, 3, 7, 5, 2, 8};
+        QString clipboard;
         for (int row = 1; row <= 20; ++row) {
-            Module1::grid().setCell(row, DataGrid::dvColumn, framework::CStr(var1[row - 1]));
             const double before = row > 1 ? var1[row - 2] : 5.0;
-            Module1::grid().setCell(row, DataGrid::phaseColumn,
-                                    framework::CStr(before * 2.0 + (row % 3)));
+            clipboard += QString("%1\t%2\n").arg(var1[row - 1]).arg(before * 2.0 + row % 3);
         }
-        crosswindow dialog;
-        QTimer::singleShot(0, dialog.PushButton1(), &QPushButton::click);
-        dialog.exec();
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(alert.asked.empty());
+        QApplication::clipboard()->setText(clipboard);
+        menuItem(app.menuBar(), "EditPasteData")->trigger();
+        QCOMPARE(QString::fromStdString(Module1::grid().cell(20, DataGrid::phaseColumn)),
+                 QString("6"));
+
+        QStringList seen;
+        QTimer::singleShot(50, [&] {
+            auto* dialog = qobject_cast<crosswindow*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            seen << dialog->windowTitle() << text(*dialog, "EditField7")
+                 << text(*dialog, "EditField8") << text(*dialog, "EditField16");
+            dialog->grab().save(shot("cross-dialog-pasted.png"));
+            dialog->PushButton1()->click();
+        });
+        menuItem(app.menuBar(), "AnalysesCrossCorrelation")->trigger();
+        QCOMPARE(seen.value(0), QString("Simulation Model Cross Lags"));
+        QCOMPARE(seen.value(1), QString("20"));
+        QVERIFY(seen.value(2) != "0" && seen.value(3) != "0");
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(prog::openWindow() == nullptr);
+
         stats* output = stats::openWindow();
         QVERIFY(output != nullptr);
         const QString report = output->out()->toPlainText();
@@ -255,20 +275,6 @@ class CrossWindowTest : public QObject {
         output->show();
         QVERIFY(QTest::qWaitForWindowExposed(output));
         output->grab().save(shot("cross-report.png"));
-    }
-
-    void menuItemOpensTheDialog() {
-        App app;
-        app.start();
-        QString seenTitle;
-        QTimer::singleShot(50, [&] {
-            if (auto* dialog = qobject_cast<crosswindow*>(QApplication::activeModalWidget())) {
-                seenTitle = dialog->windowTitle();
-                dialog->PushButton2()->click();
-            }
-        });
-        menuItem(app.menuBar(), "AnalysesCrossCorrelation")->trigger();
-        QCOMPARE(seenTitle, QString("Simulation Model Cross Lags"));
         delete &Window1::instance();
     }
 
