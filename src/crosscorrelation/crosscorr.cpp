@@ -40,7 +40,7 @@ void crosscorr(const CrossSettings& settings, Progress& progress, Output& output
             for (std::size_t j = 0; j < lags; ++j) {
                 counts[j] += atLeastAsExtreme(simulated[j], observed[j]) ? 1 : 0;
             }
-            // The counter moves every 100th simulation only, the last included or not.
+            // Every 100th simulation only: a run of 250 shows 100 and 200, never 250.
             if (simulation % 100 == 0) {
                 progress.setCount(simulation);
             }

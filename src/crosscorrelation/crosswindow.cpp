@@ -99,12 +99,12 @@ crosswindow::crosswindow() {
     setFont(framework::layoutFont("Times", 12));
     resize(467, 339);
     setMinimumSize(64, 64);
-    _CreateControls0();
+    CreateControls();
     framework::centreOnScreen(*this);
     Event_Open();
 }
 
-void crosswindow::_CreateControls0() {
+void crosswindow::CreateControls() {
     const QFont bold = framework::layoutFont("Times", 12, true);
     // The group boxes lie under the fields they frame, so that those take the clicks.
     for (const Group& g : groups) {

@@ -29,7 +29,7 @@ class crosswindow : public AnalysisDialog {
     void EditField17_TextChange();
 
   private:
-    void _CreateControls0();
+    void CreateControls();
     void Event_Open();
     // A Lag field changed: beeps at a lag that is not acceptable, else estimates again.
     void lagChanged(const QLineEdit& lagField);
