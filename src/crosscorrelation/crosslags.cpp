@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace crosscorrelation {
 
@@ -27,20 +28,28 @@ LagPairs pairsAt(std::int32_t lag, std::size_t length) {
     return lag < 0 ? LagPairs{shift, 0, count} : LagPairs{0, shift, count};
 }
 
-double meanOf(std::span<const double> values) {
-    double sum = 0.0;
-    for (const double value : values) {
-        sum += value;
+// The means of x and y, each summed in order, side by side.
+std::pair<double, double> meansOf(std::span<const double> x, std::span<const double> y) {
+    double sumX = 0.0;
+    double sumY = 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sumX += x[i];
+        sumY += y[i];
     }
-    return sum / static_cast<double>(values.size());
+    const auto count = static_cast<double>(x.size());
+    return {sumX / count, sumY / count};
 }
 
-double deviationOf(std::span<const double> values, double mean) {
-    double squares = 0.0;
-    for (const double value : values) {
-        squares += (value - mean) * (value - mean);
+// The product of the standard deviations of x and y, with divisor n.
+double spreadOf(std::span<const double> x, std::span<const double> y, double meanX, double meanY) {
+    double squaresX = 0.0;
+    double squaresY = 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        squaresX += (x[i] - meanX) * (x[i] - meanX);
+        squaresY += (y[i] - meanY) * (y[i] - meanY);
     }
-    return std::sqrt(squares * (1.0 / static_cast<double>(values.size())));
+    const double perPoint = 1.0 / static_cast<double>(x.size());
+    return std::sqrt(squaresX * perPoint) * std::sqrt(squaresY * perPoint);
 }
 
 // The rho of a lag's ranked pairs; not a number when either column is wholly tied, as a
@@ -65,9 +74,8 @@ void pearsonCrossCorrelations(std::span<const double> x, std::span<const double>
         return;
     }
     const std::size_t length = x.size();
-    const double meanX = meanOf(x);
-    const double meanY = meanOf(y);
-    const double spread = deviationOf(x, meanX) * deviationOf(y, meanY);
+    const auto [meanX, meanY] = meansOf(x, y);
+    const double spread = spreadOf(x, y, meanX, meanY);
     const double perPoint = 1.0 / static_cast<double>(length);
     // Four lags at a time: each lag's products are still added in order of time, but the four
     // sums no longer wait for one another.
@@ -143,8 +151,7 @@ double rhoOfDoubledRanks(std::span<const std::int32_t> ranksX, std::span<const s
     if (tiesX == allTied || tiesY == allTied) {
         return notANumber;
     }
-    // At most 200 pairs of doubled ranks of at most 401: the sum stays below 2^31.
-    std::int32_t squares = 0;
+    std::int64_t squares = 0;
     for (std::size_t i = 0; i < ranksX.size(); ++i) {
         const std::int32_t difference = ranksX[i] - ranksY[i];
         squares += difference * difference;

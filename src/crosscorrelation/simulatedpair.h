@@ -14,13 +14,18 @@ namespace crosscorrelation {
 class SimulationModel {
   public:
     explicit SimulationModel(const Module1::CrossSettings& settings)
-        : settings_(settings), draws_(2 * length()), series1_(length()), series2_(length()) {}
+        : settings_(settings), draws_(4 * length()), series1_(length()), series2_(length()) {}
 
     // Draws both series, DV1 first (all its raw errors, then all its shocks), then DV2, and
     // writes their correlation at lag -k..+k into correlations.
     template <typename Stream> void simmodelmethod(Stream& stream, std::span<double> correlations) {
-        drawSeries(stream, settings_.dv1, series1_);
-        drawSeries(stream, settings_.dv2, series2_);
+        // One loop over every draw, in that order, so that the deviate is inlined whole.
+        const std::size_t half = 2 * length();
+        for (std::size_t i = 0; i < draws_.size(); ++i) {
+            const Module1::SeriesModel& model = i < half ? settings_.dv1 : settings_.dv2;
+            draws_[i] = analysis::normalDeviate(stream, model.mean, model.standardDeviation);
+        }
+        buildSeries();
         if (settings_.spearman) {
             spearman_.correlations(series1_, series2_, settings_.lags, correlations);
         } else {
@@ -36,26 +41,33 @@ class SimulationModel {
         return settings_.length > 0 ? static_cast<std::size_t>(settings_.length) : 0;
     }
 
-    // The error of the first point is its raw draw; every later one is phi times the error
-    // before it plus the point's shock. The trend runs on the positions 1..N.
-    template <typename Stream>
-    void drawSeries(Stream& stream, const Module1::SeriesModel& model, std::span<double> series) {
-        // All N raw errors, then all N shocks: one loop, so that the deviate is inlined whole.
-        for (double& draw : draws_) {
-            draw = analysis::normalDeviate(stream, model.mean, model.standardDeviation);
+    // The error of a series' first point is its raw draw; every later one is phi times the
+    // error before it plus the point's shock. The trend runs on the positions 1..N. The two
+    // series are built side by side, each in its own order.
+    void buildSeries() {
+        const std::size_t n = length();
+        if (n == 0) {
+            return;
         }
-        const std::span<double> errors = std::span(draws_).first(series.size());
-        const std::span<const double> shocks = std::span(draws_).subspan(series.size());
-        for (std::size_t i = 1; i < errors.size(); ++i) {
-            errors[i] = model.autocorrelation * errors[i - 1] + shocks[i];
-        }
-        for (std::size_t i = 0; i < series.size(); ++i) {
-            series[i] = (model.intercept + model.slope * static_cast<double>(i + 1)) + errors[i];
+        const Module1::SeriesModel& model1 = settings_.dv1;
+        const Module1::SeriesModel& model2 = settings_.dv2;
+        const double* shocks1 = draws_.data() + n;
+        const double* shocks2 = draws_.data() + 3 * n;
+        double error1 = draws_[0];
+        double error2 = draws_[2 * n];
+        for (std::size_t i = 0; i < n; ++i) {
+            if (i > 0) {
+                error1 = model1.autocorrelation * error1 + shocks1[i];
+                error2 = model2.autocorrelation * error2 + shocks2[i];
+            }
+            const auto position = static_cast<double>(i + 1);
+            series1_[i] = (model1.intercept + model1.slope * position) + error1;
+            series2_[i] = (model2.intercept + model2.slope * position) + error2;
         }
     }
 
     const Module1::CrossSettings settings_;
-    std::vector<double> draws_; // the raw errors of the series being drawn, then its shocks
+    std::vector<double> draws_; // DV1's raw errors and shocks, then DV2's
     std::vector<double> series1_;
     std::vector<double> series2_;
     LaggedSpearman spearman_;
