@@ -32,12 +32,6 @@ class LaggedSpearman {
     void correlations(std::span<const double> x, std::span<const double> y, std::int32_t k,
                       std::span<double> correlations);
 
-    // A value of a series with its position.
-    struct IndexedValue {
-        double value;
-        std::size_t index;
-    };
-
     // One series ranked: ranks are kept doubled, so that they and every step on them are whole
     // numbers.
     struct RankedSeries {
@@ -49,6 +43,12 @@ class LaggedSpearman {
     };
 
   private:
+    // A value of a series with its position.
+    struct IndexedValue {
+        double value;
+        std::size_t index;
+    };
+
     void rank(std::span<const double> values, RankedSeries& series);
 
     std::vector<IndexedValue> order_;
