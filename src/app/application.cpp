@@ -10,6 +10,7 @@
 #include "app/splashwindow.h"
 #include "correlation/pearsondialog.h"
 #include "correlation/spearmandialog.h"
+#include "crosscorrelation/crosswindow.h"
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "descriptives/autocorrelationdialog.h"
@@ -82,6 +83,8 @@ void App::ApplicationAddMenuHandlers() {
     addMenuHandler("AnalysesSpearmanRho", [this] { return AnalysesSpearmanRho_Action(); });
     addMenuHandler("AnalysesSimulationTest", [this] { return AnalysesSimulationTest_Action(); });
     addMenuHandler("AnalysesAutocorrelation", [this] { return AnalysesAutocorrelation_Action(); });
+    addMenuHandler("AnalysesCrossCorrelation",
+                   [this] { return AnalysesCrossCorrelation_Action(); });
     addMenuHandler("OpenTabDelimText", [this] { return OpenTabDelimText_Action(); });
     addMenuHandler("EditPasteData", [this] { return EditPasteData_Action(); });
     addMenuHandler("AppleAbout", [this] { return AppleAbout_Action(); });
@@ -138,6 +141,11 @@ bool App::AnalysesSimulationTest_Action() {
 
 bool App::AnalysesAutocorrelation_Action() {
     autocorr().exec();
+    return false;
+}
+
+bool App::AnalysesCrossCorrelation_Action() {
+    crosswindow().exec();
     return false;
 }
 

@@ -35,6 +35,7 @@ class App : public QObject {
     bool AnalysesSpearmanRho_Action();
     bool AnalysesSimulationTest_Action();
     bool AnalysesAutocorrelation_Action();
+    bool AnalysesCrossCorrelation_Action();
 
     // Opens a document handed over by the desktop or named on the command line.
     void Event_OpenDocument(const QString& path);
