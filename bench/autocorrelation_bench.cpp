@@ -1,5 +1,4 @@
-#include "analysis/draws.h"
-#include "analysis/output.h"
+#include "againstfloor.h"
 #include "app/progresswindow.h"
 #include "data/module1.h"
 #include "descriptives/autocorrelation.h"
@@ -11,11 +10,6 @@
 #include <cstdint>
 
 namespace {
-
-class DiscardingOutput final : public Module1::Output {
-  public:
-    void append(const std::string& block) override { benchmark::DoNotOptimize(block.data()); }
-};
 
 constexpr std::int32_t bootstraps = 100000;
 constexpr int firstPhaseRows = 100;
@@ -39,33 +33,20 @@ void BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags100000Bootstraps(
     fillTwoPhases();
     Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
-    DiscardingOutput output;
-    for (auto _ : state) {
-        Module1::autocorrelation({bootstraps, 5, Module1::AutocorrelationData::Raw},
-                                 progressOnScreen(), output);
-    }
+    bench::DiscardingOutput output;
+    // The floor: the bootstraps of the whole series and of each phase, one position per value.
+    bench::againstFloor(
+        state,
+        [&] {
+            Module1::autocorrelation({bootstraps, 5, Module1::AutocorrelationData::Raw},
+                                     progressOnScreen(), output);
+        },
+        [] {
+            bench::positionsAlone({199, firstPhaseRows, 199 - firstPhaseRows}, bootstraps);
+        });
 }
 BENCHMARK(BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags100000Bootstraps)
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-
-// The floor: the same run's bootstrap positions alone, drawn from the same generator in the same
-// way and summed.
-void BM_bootstrapPositionsOfTheSameRun(benchmark::State& state) {
-    framework::seedRnd(7);
-    for (auto _ : state) {
-        std::int64_t sum = 0;
-        for (const std::int32_t length : {199, firstPhaseRows, 199 - firstPhaseRows}) {
-            framework::withRandomStream([&](auto& stream) {
-                for (std::int32_t b = 0; b < bootstraps; ++b) {
-                    for (std::int32_t i = 0; i < length; ++i) {
-                        sum += analysis::drawPosition(stream, length);
-                    }
-                }
-            });
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-}
-BENCHMARK(BM_bootstrapPositionsOfTheSameRun)->Unit(benchmark::kMillisecond);
 
 } // namespace

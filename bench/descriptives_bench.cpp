@@ -1,5 +1,4 @@
-#include "analysis/draws.h"
-#include "analysis/output.h"
+#include "againstfloor.h"
 #include "app/progresswindow.h"
 #include "data/module1.h"
 #include "descriptives/descriptives.h"
@@ -8,15 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdint>
 
 namespace {
-
-class DiscardingOutput final : public Module1::Output {
-  public:
-    void append(const std::string& block) override { benchmark::DoNotOptimize(block.data()); }
-};
 
 constexpr std::int32_t iterations = 100000;
 constexpr int firstPhaseRows = 99;
@@ -38,33 +31,18 @@ void BM_descriptives199ValuesTwoPhasesEveryBox100000Iterations(benchmark::State&
     Module1::DescriptivesSettings settings;
     settings.intervals = {true, true, true, true};
     settings.iterations = iterations;
-    DiscardingOutput output;
-    for (auto _ : state) {
-        Module1::descriptives(settings, progressOnScreen(), output);
-    }
-}
-BENCHMARK(BM_descriptives199ValuesTwoPhasesEveryBox100000Iterations)->Unit(benchmark::kMillisecond);
-
-// The floor: the same run's bootstrap positions alone, drawn from the same stream in the same
-// way (every block's resamples, one position per value), summed so that none is dropped.
-void BM_descriptivesBootstrapPositionsAlone(benchmark::State& state) {
-    framework::seedRnd(7);
-    const std::array<std::int32_t, 3> blockSizes{DataGrid::lastDataRow, firstPhaseRows,
-                                                 DataGrid::lastDataRow - firstPhaseRows};
-    for (auto _ : state) {
-        std::int64_t sum = 0;
-        framework::withRandomStream([&](auto& stream) {
-            for (const std::int32_t count : blockSizes) {
-                for (std::int32_t b = 0; b < iterations; ++b) {
-                    for (std::int32_t i = 0; i < count; ++i) {
-                        sum += analysis::drawPosition(stream, count);
-                    }
-                }
-            }
+    bench::DiscardingOutput output;
+    // The floor: every block's resamples, one position per value.
+    bench::againstFloor(
+        state, [&] { Module1::descriptives(settings, progressOnScreen(), output); },
+        [] {
+            bench::positionsAlone(
+                {DataGrid::lastDataRow, firstPhaseRows, DataGrid::lastDataRow - firstPhaseRows},
+                iterations);
         });
-        benchmark::DoNotOptimize(sum);
-    }
 }
-BENCHMARK(BM_descriptivesBootstrapPositionsAlone)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_descriptives199ValuesTwoPhasesEveryBox100000Iterations)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "analysis/draws.h"
-#include "analysis/output.h"
+#include "againstfloor.h"
 #include "app/progresswindow.h"
 #include "data/module1.h"
 #include "framework/conversions.h"
@@ -11,11 +10,6 @@
 namespace {
 
 constexpr std::int32_t simulations = 100000;
-
-class DiscardingOutput final : public Module1::Output {
-  public:
-    void append(const std::string& block) override { benchmark::DoNotOptimize(block.data()); }
-};
 
 // A series of points split in two phases of nearly equal length, as the dialog would take it.
 simulation::SimulationSettings fillSeries(std::int32_t points) {
@@ -46,10 +40,11 @@ void runTest(benchmark::State& state, simulation::Statistic statistic) {
     }
     Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
-    DiscardingOutput output;
-    for (auto _ : state) {
-        simulation::runSimulationTest(settings, progressOnScreen(), output);
-    }
+    bench::DiscardingOutput output;
+    // The floor: two normal deviates per point of every simulated series.
+    bench::againstFloor(
+        state, [&] { simulation::runSimulationTest(settings, progressOnScreen(), output); },
+        [&] { bench::normalDeviatesAlone(2 * state.range(0), simulations); });
 }
 
 void BM_simulationPearson(benchmark::State& state) {
@@ -61,27 +56,17 @@ void BM_simulationSpearman(benchmark::State& state) {
 void BM_simulationPartial(benchmark::State& state) {
     runTest(state, simulation::Statistic::Partial);
 }
-BENCHMARK(BM_simulationPearson)->ArgsProduct({{20, 199}, {0, 1}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_simulationSpearman)->ArgsProduct({{20, 199}, {0, 1}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_simulationPartial)->ArgsProduct({{20, 199}, {0}})->Unit(benchmark::kMillisecond);
-
-// The floor: the normal deviates of the same run alone, two per point of every simulated
-// series, drawn from the same generator in the same way and summed.
-void BM_simulationDrawsAlone(benchmark::State& state) {
-    const auto points = static_cast<std::int32_t>(state.range(0));
-    framework::seedRnd(7);
-    for (auto _ : state) {
-        double sum = 0.0;
-        framework::withRandomStream([&](auto& stream) {
-            for (std::int32_t k = 0; k < simulations; ++k) {
-                for (std::int32_t i = 0; i < 2 * points; ++i) {
-                    sum += analysis::normalDeviate(stream, 0.0, 1.0);
-                }
-            }
-        });
-        benchmark::DoNotOptimize(sum);
-    }
-}
-BENCHMARK(BM_simulationDrawsAlone)->Arg(20)->Arg(199)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_simulationPearson)
+    ->ArgsProduct({{20, 199}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_simulationSpearman)
+    ->ArgsProduct({{20, 199}, {0, 1}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_simulationPartial)
+    ->ArgsProduct({{20, 199}, {0}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

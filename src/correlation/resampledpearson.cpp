@@ -7,15 +7,15 @@
 namespace correlation {
 
 ResampledPearson::ResampledPearson(std::span<const double> x, std::span<const double> y)
-    : xDeviation_(std::min(x.size(), y.size())), yDeviation_(xDeviation_.size()),
-      drawn_(xDeviation_.size()) {
-    const std::size_t pairs = xDeviation_.size();
+    : xDeviationAt_(std::min(x.size(), y.size()) + 1), yDeviation_(xDeviationAt_.size() - 1),
+      drawn_(yDeviation_.size()) {
+    const std::size_t pairs = drawn_.size();
     x = x.first(pairs);
     y = y.first(pairs);
     const double meanX = analysis::mean(x);
     const double meanY = analysis::mean(y);
     for (std::size_t i = 0; i < pairs; ++i) {
-        xDeviation_[i] = x[i] - meanX;
+        xDeviationAt_[i + 1] = x[i] - meanX;
         yDeviation_[i] = y[i] - meanY;
         yDeviationSum_ += yDeviation_[i];
         yySum_ += yDeviation_[i] * yDeviation_[i];
@@ -24,7 +24,7 @@ ResampledPearson::ResampledPearson(std::span<const double> x, std::span<const do
 }
 
 double ResampledPearson::r(const Sums& sums) const {
-    const auto count = static_cast<double>(xDeviation_.size());
+    const auto count = static_cast<double>(drawn_.size());
     const double shift = sums.x / count;
     const double sxy = sums.xy - shift * yDeviationSum_;
     const double sxx = sums.xx - shift * sums.x;

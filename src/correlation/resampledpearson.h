@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <span>
 #include <vector>
@@ -20,14 +21,16 @@ class ResampledPearson {
 
     // r of the observed pairs, by the same arithmetic as every resample.
     double observed() {
-        return r(sumsOf([&](std::int32_t i) { return drawn_[i] = xDeviation_[i]; }));
+        return r(sumsOf([&](std::int32_t i) { return drawn_[i] = xDeviationAt_[i + 1]; }));
     }
 
     // r of one resample of x drawn from stream; not a number when all drawn x values are equal.
     template <typename Stream> double resample(Stream& stream) {
-        const auto count = static_cast<std::int32_t>(xDeviation_.size());
+        const auto count = static_cast<std::int32_t>(drawn_.size());
         return r(sumsOf([&](std::int32_t i) {
-            return drawn_[i] = xDeviation_[analysis::drawPosition(stream, count) - 1];
+            // Positions are positive: as unsigned they index without a sign extension.
+            const auto position = static_cast<std::uint32_t>(analysis::drawPosition(stream, count));
+            return drawn_[i] = xDeviationAt_[position];
         }));
     }
 
@@ -47,7 +50,7 @@ class ResampledPearson {
         // Lane 0 holds the partial sums of the even positions, lane 1 those of the odd ones: the
         // same additions in the same order as two scalar sums, one instruction for both.
         using Lanes = double __attribute__((vector_size(16)));
-        const auto count = static_cast<std::int32_t>(xDeviation_.size());
+        const auto count = static_cast<std::int32_t>(drawn_.size());
         Lanes x = {0.0, 0.0};
         Lanes xx = {0.0, 0.0};
         Lanes xy = {0.0, 0.0};
@@ -56,7 +59,8 @@ class ResampledPearson {
             const double even = xDeviationAt(i);
             const double odd = xDeviationAt(i + 1);
             const Lanes deviations = {even, odd};
-            const Lanes yDeviations = {yDeviation_[i], yDeviation_[i + 1]};
+            Lanes yDeviations;
+            std::memcpy(&yDeviations, &yDeviation_[i], sizeof yDeviations);
             x += deviations;
             xx += deviations * deviations;
             xy += deviations * yDeviations;
@@ -73,7 +77,7 @@ class ResampledPearson {
     // r from the sums of the x deviations left in drawn_.
     double r(const Sums& sums) const;
 
-    std::vector<double> xDeviation_;
+    std::vector<double> xDeviationAt_; // by position 1..N, as the draws give them
     std::vector<double> yDeviation_;
     std::vector<double> drawn_;
     double yDeviationSum_ = 0.0;
