@@ -3,6 +3,7 @@
 #include "app/progresswindow.h"
 #include "data/module1.h"
 #include "support/savedialoganswer.h"
+#include "support/shots.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -16,14 +17,6 @@
 #include <string>
 
 namespace {
-
-// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
-// to a temporary folder.
-QString shot(const QString& name) {
-    static QTemporaryDir fallback;
-    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
-    return folder + "/" + name;
-}
 
 // A report block of the usual shape, with a body of the given lines.
 std::string report(const std::string& title, int bodyLines) {

@@ -11,6 +11,7 @@
 #include "framework/runtime.h"
 #include "support/fakealert.h"
 #include "support/gridcells.h"
+#include "support/outputwindow.h"
 #include "support/shots.h"
 
 #include <QAction>
@@ -52,11 +53,6 @@ void runDialog(IterationsDialog& dialog, const QString& iterations) {
     dialog.EditField1()->setText(iterations);
     QTimer::singleShot(0, dialog.PushButton1(), &QPushButton::click);
     dialog.exec();
-}
-
-void closeOutput() {
-    Module1::outputsaved = true;
-    delete stats::openWindow();
 }
 
 } // namespace

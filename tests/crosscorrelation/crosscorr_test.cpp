@@ -5,8 +5,8 @@
 #include "framework/conversions.h"
 #include "framework/random.h"
 #include "framework/runtime.h"
+#include "support/analysisfixture.h"
 #include "support/fakeprogress.h"
-#include "support/gridfixture.h"
 
 #include <cmath>
 #include <limits>
@@ -15,18 +15,8 @@
 
 namespace {
 
-class CrossCorrTest : public GridFixture {
+class CrossCorrTest : public AnalysisFixture {
   protected:
-    void SetUp() override {
-        GridFixture::SetUp();
-        Module1::cps.assign(1, '\n');
-    }
-    void TearDown() override {
-        framework::setControlKeyPoll(nullptr);
-        framework::seedRnd(1);
-        GridFixture::TearDown();
-    }
-
     // Fills the grid with the pairs and loads them, as OK does.
     static void load(const std::vector<double>& x, const std::vector<double>& y) {
         std::vector<Row> rows;

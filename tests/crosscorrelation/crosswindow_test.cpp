@@ -10,6 +10,9 @@
 #include "framework/conversions.h"
 #include "framework/runtime.h"
 #include "support/fakealert.h"
+#include "support/gridcells.h"
+#include "support/outputwindow.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,21 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
-// to a temporary folder.
-QString shot(const QString& name) {
-    static QTemporaryDir fallback;
-    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
-    return folder + "/" + name;
-}
-
-void clearGrid() {
-    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
-        Module1::grid().setCell(row, DataGrid::dvColumn, "");
-        Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-    }
-}
 
 // Twelve Var1 values, ten of them with a Var2 value beside them.
 const char* const pairs[][2] = {{"3", "12"}, {"5", "15"}, {"2", ""},   {"5", "14"},
@@ -83,11 +71,6 @@ bool okStaysOpen(crosswindow& dialog) {
     });
     dialog.exec();
     return open;
-}
-
-void closeOutput() {
-    Module1::outputsaved = true;
-    delete stats::openWindow();
 }
 
 } // namespace

@@ -9,6 +9,9 @@
 #include "framework/qtruntime.h"
 #include "framework/runtime.h"
 #include "support/fakealert.h"
+#include "support/gridcells.h"
+#include "support/outputwindow.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,31 +30,6 @@
 #include <functional>
 
 namespace {
-
-// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
-// to a temporary folder.
-QString shot(const QString& name) {
-    static QTemporaryDir fallback;
-    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
-    return folder + "/" + name;
-}
-
-void clearGrid() {
-    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
-        Module1::grid().setCell(row, DataGrid::dvColumn, "");
-        Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-    }
-}
-
-void closeOutput() {
-    Module1::outputsaved = true;
-    delete stats::openWindow();
-}
-
-QString outputText() {
-    stats* output = stats::openWindow();
-    return output == nullptr ? QString() : output->out()->toPlainText();
-}
 
 // Sets the fields, chooses the option and presses OK once the dialog's modal loop runs.
 void runDialog(autocorr& dialog, const QString& bootstraps, const QString& lags,

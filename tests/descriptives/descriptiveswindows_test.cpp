@@ -7,6 +7,8 @@
 #include "data/module1.h"
 #include "descriptives/descriptivesdialog.h"
 #include "framework/runtime.h"
+#include "support/outputwindow.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,14 +27,6 @@
 
 namespace {
 
-// Pictures of the windows go to the folder named by TVK_SHOTS, for a person to look at, or else
-// to a temporary folder.
-QString shot(const QString& name) {
-    static QTemporaryDir fallback;
-    const QString folder = qEnvironmentVariable("TVK_SHOTS", fallback.path());
-    return folder + "/" + name;
-}
-
 // Runs act on the next modal window of type Window once it is on screen.
 template <typename Window> void whenShown(std::function<void(Window&)> act) {
     auto* poll = new QTimer;
@@ -47,11 +41,6 @@ template <typename Window> void whenShown(std::function<void(Window&)> act) {
         act(*window);
     });
     poll->start();
-}
-
-QString outputText() {
-    stats* output = stats::openWindow();
-    return output == nullptr ? QString() : output->out()->toPlainText();
 }
 
 } // namespace

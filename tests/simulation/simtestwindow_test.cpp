@@ -12,6 +12,9 @@
 #include "framework/runtime.h"
 #include "simulation/simtest.h"
 #include "support/fakealert.h"
+#include "support/gridcells.h"
+#include "support/outputwindow.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,18 +33,6 @@
 
 namespace {
 
-QString shot(const QString& name) {
-    static QTemporaryDir fallback;
-    return qEnvironmentVariable("TVK_SHOTS", fallback.path()) + "/" + name;
-}
-
-void clearGrid() {
-    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
-        Module1::grid().setCell(row, DataGrid::dvColumn, "");
-        Module1::grid().setCell(row, DataGrid::phaseColumn, "");
-    }
-}
-
 // A baseline of eight sessions labelled 0 and a treatment of twelve labelled 1.
 const char* const sessions[] = {"3", "4", "3.5", "5", "4", "3", "4.5", "4", "6",  "7.5",
                                 "7", "8", "8.5", "7", "9", "8", "9.5", "9", "10", "9.5"};
@@ -51,16 +42,6 @@ void fillTwoPhases() {
         Module1::grid().setCell(i + 1, DataGrid::dvColumn, sessions[i]);
         Module1::grid().setCell(i + 1, DataGrid::phaseColumn, i < 8 ? "0" : "1");
     }
-}
-
-void closeOutput() {
-    Module1::outputsaved = true;
-    delete stats::openWindow();
-}
-
-QString outputText() {
-    stats* output = stats::openWindow();
-    return output == nullptr ? QString() : output->out()->toPlainText();
 }
 
 // Runs act on the Simulation Model dialog once its modal loop has shown it.
