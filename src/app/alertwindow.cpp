@@ -4,8 +4,11 @@
 #include "framework/layoutfont.h"
 #include "framework/windowplacement.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,13 +44,26 @@ warning::warning()
     connect(pb1_, &QPushButton::clicked, this, &warning::pb1_Action);
     connect(pushButton2_, &QPushButton::clicked, this, &warning::PushButton2_Action);
 
-    framework::centreOnScreen(*this);
     Event_Open();
+    framework::centreOnScreen(*this);
 }
 
 void warning::Event_Open() {
     st1_->setText(QString::fromStdString(Module1::message));
     pb1_->setText(QString::fromStdString(Module1::button));
+    // The layout holds two lines. A longer notice (an analysis naming a field, its value and
+    // what it needs) makes the window taller rather than lose its last lines.
+    const int needed = st1_->fontMetrics()
+                           .boundingRect(QRect(0, 0, st1_->width(), 10000),
+                                         Qt::AlignCenter | Qt::TextWordWrap, st1_->text())
+                           .height();
+    const int extra = std::max(0, needed - st1_->height());
+    if (extra > 0) {
+        st1_->resize(st1_->width(), st1_->height() + extra);
+        pb1_->move(pb1_->x(), pb1_->y() + extra);
+        pushButton2_->move(pushButton2_->x(), pushButton2_->y() + extra);
+        setFixedSize(width(), height() + extra);
+    }
 }
 
 void warning::pb1_Action() {

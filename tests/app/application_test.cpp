@@ -5,6 +5,7 @@
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "support/alertpoll.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -234,6 +235,29 @@ class ApplicationTest : public QObject {
         whenAlertShows([key](warning& alert) { QTest::keyClick(&alert, Qt::Key(key)); });
         QCOMPARE(Module1::ask("Are you sure you want to erase all of the data?", "Delete"),
                  confirms);
+    }
+
+    void aLongNoticeShowsWhole() {
+        // Two lines of the layout would cut this one short; the window grows instead.
+        const std::string notice =
+            "The simulated series would have 21 points, but the data have 20 complete pairs. "
+            "Please make the N-sizes add up to 20.";
+        QRect text;
+        QRect label;
+        int buttonTop = 0;
+        whenAlertShows([&](warning& alert) {
+            label = alert.st1()->geometry();
+            text = alert.st1()->fontMetrics().boundingRect(QRect(0, 0, label.width(), 10000),
+                                                           Qt::AlignCenter | Qt::TextWordWrap,
+                                                           alert.st1()->text());
+            buttonTop = alert.pb1()->y();
+            alert.grab().save(shot("alert-long-notice.png"));
+            alert.pb1()->click();
+        });
+        Module1::notify(notice);
+        QVERIFY(text.height() > 38);
+        QVERIFY(label.height() >= text.height());
+        QVERIFY(buttonTop >= label.bottom());
     }
 
     void closeBoxNeverConfirms() {
