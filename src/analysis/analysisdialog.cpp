@@ -19,9 +19,16 @@ void AnalysisDialog::runAnalysis(const Analysis& analysis) {
     for (QWidget* control : findChildren<QWidget*>()) {
         control->setEnabled(false);
     }
+    // However the run ends, the dialog must close again: a dialog left running could be
+    // neither used nor closed.
+    struct EndOfRun {
+        AnalysisDialog& dialog;
+        ~EndOfRun() {
+            dialog.running_ = false;
+            dialog.accept();
+        }
+    } endOfRun{*this};
     analysis(analysis::progressWindow(), analysis::outputWindow());
-    running_ = false;
-    accept();
 }
 
 void AnalysisDialog::reject() {

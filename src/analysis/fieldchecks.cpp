@@ -10,8 +10,8 @@ namespace analysis {
 
 namespace {
 
-// The field's caption in quotes. Appended piece by piece: GCC 12 warns falsely of overlapping
-// copies when a literal is prepended to a string.
+// The field's caption in quotes, appended one part at a time: GCC 12 warns falsely of
+// overlapping copies when a literal is prepended to a string.
 std::string named(std::string_view field) {
     std::string quoted(1, '"');
     quoted.append(field);

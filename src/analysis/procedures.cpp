@@ -22,8 +22,9 @@ template <typename Array> auto elements(Array& array, std::int32_t count) {
 
 } // namespace
 
-// Each procedure lets the event loop in once per call rather than once per element: a call
-// takes microseconds, and the throttled yield keeps the windows live either way.
+// The procedures that loop over a series let the event loop in once per call rather than once
+// per element: a call takes microseconds, and the throttled yield keeps the windows live either
+// way. The rho of ready ranks has no loop worth a yield.
 double pearsonr() {
     framework::RuntimeBackgroundTask();
     return analysis::pearsonR(elements(std::as_const(vq), n), elements(std::as_const(vvq), n));

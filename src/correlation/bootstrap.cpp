@@ -101,7 +101,9 @@ void spearmanrho(const BootstrapSettings& settings, Progress& progress, Output& 
         settings, {"Running Bootstrapped Spearman Rho", {"Bootstrapped Spearman Rho", "Rho"}, 10},
         progress, output, [] { return tiecorrectedrho(); },
         [&](auto& stream) { return spearman.resample(stream); });
-    // The x inputs and ranks are left as the last resample had them; the y ranks as observed.
+    // The module's rank inputs keep what the rank procedures would have left after the last
+    // resample, as every analysis that ranks leaves them; the loop itself ranks in its own
+    // buffers, so this is written once instead of at every resample.
     if (const std::optional<double> tieSum =
             spearman.lastResample(std::span(v1).subspan(1, pairs), std::span(vr1).subspan(1, pairs),
                                   std::span(vrank[1]).subspan(1, pairs))) {

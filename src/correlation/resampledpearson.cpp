@@ -1,6 +1,7 @@
 #include "correlation/resampledpearson.h"
 
 #include "analysis/basics.h"
+#include "analysis/correlationbasics.h"
 
 #include <algorithm>
 
@@ -28,11 +29,15 @@ double ResampledPearson::r(const Sums& sums) const {
     const double shift = sums.x / count;
     const double sxy = sums.xy - shift * yDeviationSum_;
     const double sxx = sums.xx - shift * sums.x;
-    // Equal x values leave a rounding residue in sxx, at most a few units in the last place of
-    // xx; only then are the drawn values compared, so the comparison stays out of the loop.
-    const bool maybeConstant = !(sxx > 1e-9 * sums.xx);
-    if (yConstant_ || (maybeConstant && analysis::isConstant(drawn_))) {
+    if (yConstant_) {
         return std::numeric_limits<double>::quiet_NaN();
+    }
+    // The correction by the mean shift keeps its digits while the resample's spread is not
+    // small against its distance from the observed mean: then sxx holds more than a
+    // millionth of xx. Otherwise (equal draws, or draws that missed a far outlier) the
+    // resample is summed again about its own mean.
+    if (!(sxx > 1e-6 * sums.xx)) {
+        return analysis::pearsonR(drawn_, yDeviation_);
     }
     return sxy / std::sqrt(sxx * yySum_);
 }

@@ -14,7 +14,9 @@ namespace correlation {
 // Pearson r of the x values resampled with replacement against the fixed y values. The
 // deviations of both columns from their observed means are taken once; a resample's sums are
 // then the sums of its x deviations, corrected by their mean: the sums about the resample's own
-// means, in one pass that the draws hide, with no digits lost to a large common offset.
+// means, in one pass that the draws hide, so a large common offset costs no digits. A resample
+// whose spread is tiny against its distance from the observed mean is summed again about its
+// own mean.
 class ResampledPearson {
   public:
     ResampledPearson(std::span<const double> x, std::span<const double> y);
