@@ -12,15 +12,19 @@ ReportBuilder& ReportBuilder::rule(std::size_t underscores) {
     return line(std::string(underscores, '_'));
 }
 
+ReportBuilder& ReportBuilder::title(const std::vector<std::string_view>& lines) {
+    rule(25).line("");
+    for (const std::string_view text : lines) {
+        line(text);
+    }
+    return rule(25).line("");
+}
+
 std::string reportBlock(std::string_view lineEnd,
                         std::initializer_list<std::string_view> titleLines,
                         std::initializer_list<std::string_view> bodyLines) {
     ReportBuilder report(lineEnd);
-    report.rule(25).line("");
-    for (const std::string_view line : titleLines) {
-        report.line(line);
-    }
-    report.rule(25).line("");
+    report.title(titleLines);
     for (const std::string_view line : bodyLines) {
         report.line(line);
     }

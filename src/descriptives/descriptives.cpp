@@ -117,7 +117,7 @@ void descriptives(const DescriptivesSettings& settings, Progress& progress, Outp
             replicatesDone += nboot;
         }
 
-        report.rule(25).line("").line("Descriptives").rule(25).line("");
+        report.title({"Descriptives"});
         report.line(p == 0 ? "ALL DATA" : "PHASE: " + phaselabel[p]);
         if (settings.nSizes) {
             report.line("N = " + CStr(count));

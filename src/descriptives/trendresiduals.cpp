@@ -29,7 +29,7 @@ void fitOLSmodel(Output& output) {
         const std::span<double> series =
             std::span(v[p]).subspan(1, static_cast<std::size_t>(phasen[p]));
         autocorrelation::replaceByTrendResiduals(series);
-        listing.rule(25).line("").line("Residuals of Fitted OLS Model").rule(25).line("");
+        listing.title({"Residuals of Fitted OLS Model"});
         listing.line(p == 0 ? "ALL DATA" : "PHASE: " + phaselabel[p]).line("").line("RESIDUALS:");
         for (const double residual : series) {
             listing.line(framework::CStr(residual));

@@ -12,11 +12,7 @@ using framework::Format;
 void modelHeader(analysis::ReportBuilder& report, std::initializer_list<std::string_view> titles,
                  std::int32_t validN, const SimulationSettings& settings) {
     const SimulationModel& model = settings.model;
-    report.rule(25).line("");
-    for (const std::string_view title : titles) {
-        report.line(title);
-    }
-    report.rule(25).line("");
+    report.title(titles);
     report.line("Valid N-Size of sample = " + CStr(validN));
     report.line("N-size of simulations = " + CStr(model.length()));
     report.line("Number of simulations = " + CStr(settings.simulations));
