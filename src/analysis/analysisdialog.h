@@ -16,8 +16,6 @@ class AnalysisDialog : public QDialog {
   public:
     using Analysis = std::function<void(Module1::Progress&, Module1::Output&)>;
 
-    bool running() const { return running_; }
-
   protected:
     explicit AnalysisDialog(QWidget* parent = nullptr);
 

@@ -68,20 +68,6 @@ bool ranksBelow(double a, double b) {
     return a < b || (std::isnan(b) && !std::isnan(a));
 }
 
-// The rank of a group of equal values at positions lowest .. lowest + size - 1: the integer
-// sum of those positions divided by the size, exactly as a position-by-position count gives it.
-double rankOfGroup(std::int64_t lowest, std::int64_t size) {
-    const std::int64_t positionSum = size * lowest + size * (size - 1) / 2;
-    return static_cast<double>(positionSum) / static_cast<double>(size);
-}
-
-// t^3 - t of a group of t equal values added to a tie sum. Every term is a whole number far
-// below 2^53, so the sum has the same bits in whatever order the groups come.
-double withGroup(double tieSum, std::int64_t size) {
-    const auto t = static_cast<double>(size);
-    return (tieSum + t * t * t) - t;
-}
-
 struct IndexedValue {
     double value;
     std::size_t index;

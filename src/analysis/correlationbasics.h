@@ -24,6 +24,21 @@ double lagAutocorrelation(std::span<const double> series, std::int32_t lag);
 // equal values. ranks must hold at least as many elements as values.
 double averageRanks(std::span<const double> values, std::span<double> ranks);
 
+// The rank of a group of equal values at positions lowest .. lowest + size - 1: the integer
+// sum of those positions divided by the size, exactly as a position-by-position count gives it.
+// Inline, as this and withGroup run once per group of every ranked series.
+inline double rankOfGroup(std::int64_t lowest, std::int64_t size) {
+    const std::int64_t positionSum = size * lowest + size * (size - 1) / 2;
+    return static_cast<double>(positionSum) / static_cast<double>(size);
+}
+
+// t^3 - t of a group of t equal values added to a tie sum. Every term is a whole number far
+// below 2^53, so the sum has the same bits in whatever order the groups come.
+inline double withGroup(double tieSum, std::int64_t size) {
+    const auto t = static_cast<double>(size);
+    return (tieSum + t * t * t) - t;
+}
+
 // Average ranks of values drawn, with replacement, from a fixed set of observed values. The ranks
 // of a resample depend only on how often each distinct observed value was drawn, so they come
 // from those counts in time linear in the number of draws: the same ranks and tie sum as

@@ -1,5 +1,6 @@
 #include "correlation/iterationsdialog.h"
 
+#include "analysis/dialogcontrols.h"
 #include "analysis/numerickeys.h"
 #include "framework/layoutfont.h"
 #include "framework/windowplacement.h"
@@ -51,7 +52,7 @@ IterationsDialog::IterationsDialog(const Layout& layout, Analysis analysis)
 
 void IterationsDialog::PushButton1_Action() {
     const Module1::BootstrapSettings settings =
-        Module1::readBootstrapSettings(editField1_->text().toStdString());
+        Module1::readBootstrapSettings(analysis::textOf(editField1_));
     runAnalysis([this, settings](Module1::Progress& progress, Module1::Output& output) {
         analysis_(settings, progress, output);
     });

@@ -1,5 +1,6 @@
 #include "crosscorrelation/crosswindow.h"
 
+#include "analysis/dialogcontrols.h"
 #include "analysis/numerickeys.h"
 #include "crosscorrelation/crosscorr.h"
 #include "crosscorrelation/crosslagdata.h"
@@ -88,11 +89,9 @@ const Group groups[] = {
     {"GroupBox2", "Errors", {220, 108, 129, 122}},
 };
 
-std::string textOf(const QLineEdit* field) {
-    return field->text().toStdString();
-}
-
 } // namespace
+
+using analysis::textOf;
 
 crosswindow::crosswindow() {
     setWindowTitle("Simulation Model Cross Lags");
@@ -220,9 +219,6 @@ Module1::CrossFields crosswindow::readFields() const {
 }
 
 void crosswindow::PushButton1_Action() {
-    if (running()) {
-        return;
-    }
     const Module1::CrossFields fieldTexts = readFields();
     Module1::loadvectors();
     const Module1::CrossReading reading = Module1::readCrossSettings(fieldTexts, Module1::n);

@@ -1,5 +1,6 @@
 #include "descriptives/descriptivesdialog.h"
 
+#include "analysis/dialogcontrols.h"
 #include "analysis/fieldchecks.h"
 #include "analysis/numerickeys.h"
 #include "descriptives/descriptives.h"
@@ -93,7 +94,7 @@ void descripts::PushButton1_Action() {
     settings.iterations = 0;
     if (settings.anyInterval()) {
         analysis::FieldChecks checks;
-        settings.iterations = checks.count(editField1_->text().toStdString(), "iterations");
+        settings.iterations = checks.count(analysis::textOf(editField1_), "iterations");
         if (!checks.passed()) {
             refuse(checks.notice());
             return;

@@ -8,6 +8,7 @@
 #include "simulation/centredcolumns.h"
 #include "simulation/simulatedseries.h"
 #include "simulation/simulationreport.h"
+#include "simulation/simulationrun.h"
 #include "simulation/simulationtest.h"
 
 #include <array>
@@ -15,26 +16,18 @@
 
 namespace Module1 {
 
-namespace {
-
-template <typename Array> std::vector<double> pointsOf(const Array& array, std::int32_t count) {
-    const auto values = std::span(array).subspan(1, static_cast<std::size_t>(count));
-    return {values.begin(), values.end()};
-}
-
-} // namespace
-
 void runpartialcorr(const simulation::SimulationSettings& settings, Progress& progress,
                     Output& output) {
     using framework::CStr;
+    using simulation::pointValues;
     const simulation::SimulationModel& model = settings.model;
-    analysis::AnalysisRun run(progress, output);
-    run.show("Running Simulation Models", "Number of iterations completed", settings.simulations);
-    loadvectors();
+    // The notice comes before the progress window, which stays on top and would hide it.
     if (n < 2) {
         notify("Not enough data to run these analyses.");
         return;
     }
+    analysis::AnalysisRun run(progress, output);
+    run.show(simulation::runningTitle, simulation::counterLabel, settings.simulations);
 
     analysis::ReportBuilder report(cps);
     const std::int32_t validN = n;
@@ -47,9 +40,9 @@ void runpartialcorr(const simulation::SimulationSettings& settings, Progress& pr
     report.line("");
 
     // The observed y is the phase column whatever the predictor of the simulations is.
-    const std::vector<double> dv = pointsOf(v1, validN);
-    const std::vector<double> phases = pointsOf(v2, validN);
-    const std::vector<double> trend = pointsOf(s4vector, validN);
+    const std::vector<double> dv = pointValues(v1, validN);
+    const std::vector<double> phases = pointValues(v2, validN);
+    const std::vector<double> trend = pointValues(s4vector, validN);
     const double rxy = analysis::pearsonR(dv, phases);
     const double rxz = analysis::pearsonR(dv, trend);
     const double ryz = analysis::pearsonR(phases, trend);
@@ -59,8 +52,8 @@ void runpartialcorr(const simulation::SimulationSettings& settings, Progress& pr
     n = length;
     const auto size = static_cast<std::size_t>(length);
     const std::vector<double> predictorValues =
-        settings.usePhase ? pointsOf(v2, length) : pointsOf(levelvector, length);
-    const std::vector<double> trendValues = pointsOf(s4vector, length);
+        settings.usePhase ? pointValues(v2, length) : pointValues(levelvector, length);
+    const std::vector<double> trendValues = pointValues(s4vector, length);
     const simulation::FixedColumn predictor(predictorValues);
     const simulation::FixedColumn linearTrend(trendValues);
     // The predictor against the trend is the same in every simulation.

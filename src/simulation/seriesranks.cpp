@@ -1,5 +1,7 @@
 #include "simulation/seriesranks.h"
 
+#include "analysis/correlationbasics.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -68,15 +70,12 @@ double SeriesRanks::rank(std::span<const double> values, std::span<double> ranks
         }
         // The positions start + 1 .. end share their mean, formed from their whole-number sum.
         const auto members = static_cast<std::int64_t>(end - start);
-        const auto lowest = static_cast<std::int64_t>(start) + 1;
-        const double rank = static_cast<double>(members * lowest + members * (members - 1) / 2) /
-                            static_cast<double>(members);
+        const double rank = analysis::rankOfGroup(static_cast<std::int64_t>(start) + 1, members);
         for (std::size_t member = start; member < end; ++member) {
             ranks[items_[member].index] = rank;
         }
         if (members > 1) {
-            const auto t = static_cast<double>(members);
-            tieSum = (tieSum + t * t * t) - t;
+            tieSum = analysis::withGroup(tieSum, members);
         }
         start = end;
     }

@@ -1,6 +1,7 @@
 #include "simulation/simtest.h"
 
 #include "analysis/alert.h"
+#include "analysis/dialogcontrols.h"
 #include "analysis/fieldchecks.h"
 #include "analysis/modelfields.h"
 #include "analysis/numerickeys.h"
@@ -29,16 +30,8 @@ const char* const noPhaseB = "You must enter phase data or click on the figure t
 const char* const lagTooLong = "Lags cannot be equal to or greater than the N-size";
 const char* const lagNotWhole = "Lags must be whole numbers of 0 or more";
 
-template <typename Control>
-Control* place(Control* control, const QString& name, int left, int top, int width, int height) {
-    control->setObjectName(name);
-    control->setGeometry(left, top, width, height);
-    return control;
-}
-
-std::string textOf(const QLineEdit* field) {
-    return field->text().toStdString();
-}
+using analysis::place;
+using analysis::textOf;
 
 bool isLag(double value) {
     return analysis::isWholeNumber(value) && value >= 0.0;
@@ -62,6 +55,11 @@ simtest::simtest() {
     createControls();
     framework::centreOnScreen(*this);
     opened_ = Event_Open();
+    // Only a dialog that opens estimates: the refusal's notice runs an event loop of its own,
+    // in which the timer would fire on a dialog that is never shown.
+    if (opened_) {
+        timer1_->start();
+    }
 }
 
 QLineEdit* simtest::EditField(int number) const {
@@ -209,7 +207,6 @@ void simtest::createControls() {
     connect(pushButton1_, &QPushButton::clicked, this, &simtest::PushButton1_Action);
     connect(pushButton2_, &QPushButton::clicked, this, &simtest::PushButton2_Action);
     connect(timer1_, &QTimer::timeout, this, &simtest::Timer1_Action);
-    timer1_->start();
 }
 
 bool simtest::Event_Open() {
@@ -219,7 +216,6 @@ bool simtest::Event_Open() {
     editFields_[12]->setText(QString::fromStdString(framework::CStr(Module1::phasen[2])));
     if (Module1::phasen[2] == 0) {
         Module1::notify(noPhaseB);
-        timer1_->stop();
         close();
         return false;
     }

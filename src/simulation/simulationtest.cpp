@@ -12,6 +12,7 @@
 #include "simulation/seriesranks.h"
 #include "simulation/simulatedseries.h"
 #include "simulation/simulationreport.h"
+#include "simulation/simulationrun.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,14 +26,6 @@ namespace {
 
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr std::size_t slotCount = 7;
-const char* const runningTitle = "Running Simulation Models";
-const char* const counterLabel = "Number of iterations completed";
-
-// Points 1..count of a module array.
-template <typename Array> auto points(Array& array, std::int32_t count) {
-    return std::span(array).subspan(1, static_cast<std::size_t>(count));
-}
-
 // Which test slots the boxes choose: 0 the phase column, 1 the level vector, 2..6 the slope
 // vectors s1..s5 (s1 also by "Test for slope change").
 std::array<bool, slotCount> chosenSlots(const SimulationSettings& settings) {
@@ -44,14 +37,12 @@ std::array<bool, slotCount> chosenSlots(const SimulationSettings& settings) {
 // The vector of a slot at points 1..count, as doubles.
 std::vector<double> slotVector(std::size_t slot, std::int32_t count) {
     if (slot == 0) {
-        const auto values = points(Module1::v2, count);
-        return {values.begin(), values.end()};
+        return pointValues(Module1::v2, count);
     }
     const std::array<const Module1::Int32Series*, 6> vectors{
         &Module1::levelvector, &Module1::s1vector, &Module1::s2vector,
         &Module1::s3vector,    &Module1::s4vector, &Module1::s5vector};
-    const auto values = points(*vectors[slot - 1], count);
-    return {values.begin(), values.end()};
+    return pointValues(*vectors[slot - 1], count);
 }
 
 // Pearson r of each simulated series with the fixed slot vectors.
@@ -161,11 +152,7 @@ struct LastPoint {
 LastPoint lastPointOf(std::span<const double> dv, const SimulationModel& model) {
     const auto n1 = std::min(dv.size(), static_cast<std::size_t>(model.n1));
     const double meanA = analysis::mean(dv.first(n1));
-    double sumB = 0.0;
-    for (const double value : dv.subspan(n1)) {
-        sumB += value;
-    }
-    const double meanB = sumB / model.n2;
+    const double meanB = analysis::mean(dv.subspan(n1));
     const double meanAll = analysis::mean(dv);
     const double sd = analysis::standardDeviation(dv, meanAll, static_cast<double>(dv.size() - 1));
     const double zScore =

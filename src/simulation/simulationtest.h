@@ -15,8 +15,8 @@ namespace Module1 {
 void simtest2(const simulation::SimulationSettings& settings, Progress& progress, Output& output);
 // Tie-corrected Spearman rho on average ranks.
 void runsimtest(const simulation::SimulationSettings& settings, Progress& progress, Output& output);
-// The partial correlation of the DV and the phase given the linear trend. It loads the pairs
-// itself and refuses fewer than two with a notice.
+// The partial correlation of the DV and the phase given the linear trend. It refuses fewer than
+// two pairs with a notice, before its progress window shows.
 void runpartialcorr(const simulation::SimulationSettings& settings, Progress& progress,
                     Output& output);
 

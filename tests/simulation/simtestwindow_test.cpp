@@ -1,3 +1,4 @@
+#include "analysis/alert.h"
 #include "analysis/procedures.h"
 #include "analysis/reportwindows.h"
 #include "app/application.h"
@@ -62,6 +63,18 @@ void typeInto(QLineEdit* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
+// A notice that runs an event loop while it is up, as the real alert does.
+class WaitingAlert final : public Module1::AlertWindow {
+  public:
+    WaitingAlert() { Module1::setAlertWindow(this); }
+    ~WaitingAlert() override { Module1::setAlertWindow(nullptr); }
+    void showModal() override {
+        ++shown;
+        QTest::qWait(600);
+    }
+    int shown = 0;
+};
+
 } // namespace
 
 class SimulationWindowTest : public QObject {
@@ -125,6 +138,18 @@ class SimulationWindowTest : public QObject {
         // showModal never shows such a dialog.
         simtest::showModal();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void refusedDialogEstimatesNothingWhileTheNoticeIsUp() {
+        for (int row = 1; row <= 20; ++row) {
+            Module1::grid().setCell(row, DataGrid::phaseColumn, "");
+        }
+        WaitingAlert alert;
+        simtest dialog;
+        QCOMPARE(alert.shown, 1);
+        for (const int number : {3, 8, 4}) {
+            QCOMPARE(dialog.EditField(number)->text(), QString("0"));
+        }
     }
 
     void fieldsTakeTheirOwnKeys() {
