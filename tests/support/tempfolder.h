@@ -2,19 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards. The process id is part of its name, so two test
+// programs running the same test at once (two builds side by side) never share a folder.
 class TempFolder {
   public:
     TempFolder()
         : path_(std::filesystem::temp_directory_path() /
                 ("tvk-" +
                  std::string(testing::UnitTest::GetInstance()->current_test_suite()->name()) + "-" +
-                 testing::UnitTest::GetInstance()->current_test_info()->name())) {
+                 testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                 std::to_string(::getpid()))) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
