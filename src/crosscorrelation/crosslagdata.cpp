@@ -1,12 +1,12 @@
 #include "crosscorrelation/crosslagdata.h"
 
 #include "analysis/fieldchecks.h"
+#include "analysis/modelfields.h"
 #include "analysis/procedures.h"
 #include "data/module1.h"
 #include "framework/conversions.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace Module1 {
 
@@ -25,8 +25,7 @@ bool acceptablelag(std::string_view lagText, std::int32_t pairs) {
 
 std::string estimatetext(std::int32_t series, std::string_view lagText) {
     const std::int32_t lag = framework::toInt32(framework::CDbl(lagText));
-    const double estimate = quickautocorr(series, lag);
-    return std::isnan(estimate) ? "0" : framework::CStr(estimate);
+    return analysis::estimateText(quickautocorr(series, lag));
 }
 
 } // namespace Module1

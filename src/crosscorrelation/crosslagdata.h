@@ -16,8 +16,7 @@ void loadcrosspairs();
 // 0 <= lag < pairs - 2.
 bool acceptablelag(std::string_view lagText, std::int32_t pairs);
 
-// The text of the estimate of series 0 or 1 at the lag; "0" where it is not a number, so a
-// model field never holds a non-number.
+// The text of the estimate of series 0 or 1 at the lag, as analysis::estimateText gives it.
 std::string estimatetext(std::int32_t series, std::string_view lagText);
 
 } // namespace Module1

@@ -33,9 +33,6 @@ class SimulationModel {
         }
     }
 
-    std::span<const double> series1() const { return series1_; }
-    std::span<const double> series2() const { return series2_; }
-
   private:
     std::size_t length() const {
         return settings_.length > 0 ? static_cast<std::size_t>(settings_.length) : 0;

@@ -79,25 +79,20 @@ void autocorrelation(const AutocorrelationSettings& settings, Progress& progress
     const std::int32_t goal = settings.bootstraps * (numphases + 1);
     run.show("Running Bootstrapped Autocorrelations", "Number of iterations completed", goal);
     analysis::ReportBuilder report(cps);
-    std::int32_t done = 0;
     for (std::int32_t p = 0; p <= numphases; ++p) {
         n = phasen[p];
         autocorrelation::LagBootstrap lags(
             std::span<const double>(v[p]).subspan(1, static_cast<std::size_t>(n)), settings.lags);
-        bool cancelled = false;
+        bool completed = false;
         framework::withRandomStream([&](auto& stream) {
-            for (std::int32_t b = 1; b <= settings.bootstraps && !cancelled; ++b) {
-                lags.resample(stream);
-                ++done;
-                if (done % 10 == 0 || done == goal) {
-                    progress.setCount(done);
-                }
-                cancelled = !run.carryOn();
-            }
+            completed = run.iterate(
+                settings.bootstraps, 10, [&](std::int32_t) { lags.resample(stream); },
+                p * settings.bootstraps);
         });
-        if (cancelled) {
+        if (!completed) {
             return;
         }
+        lags.countLeftOver();
         addBlock(report, settings, p, lags);
     }
     report.rule(36).line("");

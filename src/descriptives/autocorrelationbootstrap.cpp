@@ -15,19 +15,21 @@ LagBootstrap::LagBootstrap(std::span<const double> series, std::int32_t lags)
     lagCoefficients({series_, analysis::mean(series_), observed_, deviations});
 }
 
+void LagBootstrap::countLeftOver() {
+    if (!waiting_) {
+        return;
+    }
+    waiting_ = false;
+    lagCoefficients(drawn_[0].lagSeries());
+    tally(drawn_[0]);
+}
+
 double LagBootstrap::p(std::int32_t k) const {
     const auto lag = static_cast<std::size_t>(k - 1);
-    std::int32_t numbered = numbered_[lag];
-    std::int32_t extreme = extreme_[lag];
-    if (waiting_) {
-        Drawn leftOver = drawn_[0];
-        lagCoefficients(leftOver.lagSeries());
-        tally(lag, leftOver.coefficients[lag], numbered, extreme);
-    }
-    if (std::isnan(observed_[lag]) || numbered == 0) {
+    if (std::isnan(observed_[lag]) || numbered_[lag] == 0) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    return analysis::bootstrapP(extreme, numbered);
+    return analysis::bootstrapP(extreme_[lag], numbered_[lag]);
 }
 
 } // namespace autocorrelation

@@ -15,8 +15,8 @@ namespace autocorrelation {
 // with replacement from the series, which keeps its values and destroys its order, and counts
 // for a lag when its coefficient lies at least as far out as the observed one on the observed
 // one's side of zero. Resamples are taken two at a time through the estimator, which keeps the
-// processor busy while one's sums wait for their additions; a resample left over is counted
-// when the p-values are read.
+// processor busy while one's sums wait for their additions; a resample left over waits for
+// countLeftOver().
 class LagBootstrap {
   public:
     // Lags 1..lags of series; a count of lags below 1 leaves no lags.
@@ -45,16 +45,17 @@ class LagBootstrap {
         }
         waiting_ = false;
         lagCoefficients(drawn_[0].lagSeries(), drawn_[1].lagSeries());
-        for (const Drawn& resampled : drawn_) {
-            for (std::size_t k = 0; k < observed_.size(); ++k) {
-                tally(k, resampled.coefficients[k], numbered_[k], extreme_[k]);
-            }
-        }
+        tally(drawn_[0]);
+        tally(drawn_[1]);
     }
 
-    // The share of the resamples with a coefficient that counted at lag k, kept inside
-    // [.0001, .9999]; not a number when the observed coefficient is not a number or no resample
-    // gave a number at that lag.
+    // Counts a resample still waiting for its partner. Call it once after the last resample and
+    // before reading p; a resample drawn after it starts a new pair.
+    void countLeftOver();
+
+    // Of the resamples whose coefficient at lag k is a number, the share that counted, kept
+    // inside [.0001, .9999]; not a number when the observed coefficient is not a number or no
+    // resample gave a number at that lag.
     double p(std::int32_t k) const;
 
   private:
@@ -70,13 +71,15 @@ class LagBootstrap {
         double mean = 0.0;
     };
 
-    // Counts a resample's coefficient of lag index k.
-    void tally(std::size_t k, double coefficient, std::int32_t& numbered,
-               std::int32_t& extreme) const {
-        if (!std::isnan(coefficient)) {
-            ++numbered;
-            if (analysis::countsAsExtreme(coefficient, observed_[k])) {
-                ++extreme;
+    // Counts a resample's coefficients, lag by lag.
+    void tally(const Drawn& resampled) {
+        for (std::size_t k = 0; k < observed_.size(); ++k) {
+            const double coefficient = resampled.coefficients[k];
+            if (!std::isnan(coefficient)) {
+                ++numbered_[k];
+                if (analysis::countsAsExtreme(coefficient, observed_[k])) {
+                    ++extreme_[k];
+                }
             }
         }
     }

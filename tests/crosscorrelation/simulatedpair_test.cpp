@@ -1,6 +1,7 @@
 #include "crosscorrelation/simulatedpair.h"
 
 #include "analysis/draws.h"
+#include "crosscorrelation/crosslags.h"
 #include "framework/random.h"
 
 #include <gtest/gtest.h>
@@ -18,17 +19,19 @@ Module1::CrossSettings whiteNoise(std::int32_t length, std::int32_t lags) {
 }
 
 TEST(SimulatedPair, DrawsEachSeriesErrorsFirstThenShocksDV1BeforeDV2) {
-    Module1::CrossSettings settings = whiteNoise(6, 0);
+    // The series are replayed from the same seed and correlated at lags -2..+2, where DV1 and
+    // DV2 changing places would mirror the lags.
+    Module1::CrossSettings settings = whiteNoise(6, 2);
     settings.dv1 = {2.0, 0.5, 0.6, 1.0, 3.0};
     settings.dv2 = {-1.0, 0.25, -0.4, 0.0, 0.5};
     crosscorrelation::SimulationModel model(settings);
     framework::Xoshiro256StarStar stream(99);
-    std::vector<double> r(1);
+    std::vector<double> r(5);
     model.simmodelmethod(stream, r);
 
     framework::Xoshiro256StarStar replay(99);
-    for (const auto& [series, m] :
-         {std::pair{model.series1(), settings.dv1}, std::pair{model.series2(), settings.dv2}}) {
+    std::vector<std::vector<double>> replayed;
+    for (const Module1::SeriesModel& m : {settings.dv1, settings.dv2}) {
         std::vector<double> errors(6);
         std::vector<double> shocks(6);
         for (double& e : errors) {
@@ -37,14 +40,18 @@ TEST(SimulatedPair, DrawsEachSeriesErrorsFirstThenShocksDV1BeforeDV2) {
         for (double& s : shocks) {
             s = analysis::normalDeviate(replay, m.mean, m.standardDeviation);
         }
+        std::vector<double>& series = replayed.emplace_back(6);
         double error = errors[0]; // the first point keeps its raw draw; no start-up is dropped
         for (std::size_t i = 0; i < 6; ++i) {
             if (i > 0) {
                 error = m.autocorrelation * error + shocks[i];
             }
-            EXPECT_EQ(series[i], (m.intercept + m.slope * static_cast<double>(i + 1)) + error);
+            series[i] = (m.intercept + m.slope * static_cast<double>(i + 1)) + error;
         }
     }
+    std::vector<double> expected(5);
+    crosscorrelation::pearsonCrossCorrelations(replayed[0], replayed[1], 2, expected);
+    EXPECT_EQ(r, expected);
     // Nothing is drawn beyond the four loops.
     EXPECT_EQ(stream.nextBits(), replay.nextBits());
 }

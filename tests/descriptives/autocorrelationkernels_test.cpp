@@ -219,6 +219,7 @@ TEST(AutocorrelationKernels, ResamplesWithoutANumberLeaveTheDenominator) {
     for (int resample = 0; resample < 3; ++resample) {
         bootstrap.resample(stream);
     }
+    bootstrap.countLeftOver();
     EXPECT_EQ(bootstrap.p(1), 0.5);
 
     autocorrelation::LagBootstrap none(std::vector<double>{1, 3, 2}, 1);
