@@ -13,6 +13,8 @@
 
 #include <cmath>
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace Module1 {
 
@@ -28,14 +30,14 @@ std::string pText(double p) {
 
 void addBlock(analysis::ReportBuilder& report, const AutocorrelationSettings& settings,
               std::int32_t p, const autocorrelation::LagBootstrap& lags) {
-    report.rule(25).line("").line("Autocorrelations");
+    std::vector<std::string_view> title{"Autocorrelations"};
     if (settings.data == AutocorrelationData::OlsResiduals) {
-        report.line("OLS Residuals");
+        title.emplace_back("OLS Residuals");
     }
     if (settings.data == AutocorrelationData::PhaseEffectRemoved && phaseromved && p == 0) {
-        report.line("Phase-Effect Removed");
+        title.emplace_back("Phase-Effect Removed");
     }
-    report.rule(25).line("");
+    report.title(title);
     report.line(p == 0 ? "ALL DATA" : "PHASE: " + phaselabel[p]);
     report.line("N-Size = " + framework::CStr(phasen[p])).line("");
     for (std::int32_t k = 1; k <= lags.lags(); ++k) {
