@@ -3,11 +3,29 @@
 #include "framework/conversions.h"
 
 #include <cmath>
+#include <string>
 
 namespace simulation {
 
 using framework::CStr;
 using framework::Format;
+
+namespace {
+
+// The model of one phase, as the report states it.
+void phaseCharacteristics(analysis::ReportBuilder& report, const std::string& phase,
+                          std::int32_t size, double slope, double intercept, double autocorr,
+                          double lag) {
+    report.line("PHASE-" + phase + " (Simulation Characteristics)");
+    report.line("Phase-" + phase + " N-size = " + CStr(size));
+    report.line("Programmed Slope = " + CStr(slope));
+    report.line("Programmed Intercept = " + CStr(intercept));
+    report.line("Programmed Autocorr = " + CStr(autocorr));
+    report.line("Errors follow the lag-" + CStr(lag) + " autoreg. model");
+    report.line("");
+}
+
+} // namespace
 
 void modelHeader(analysis::ReportBuilder& report, std::initializer_list<std::string_view> titles,
                  std::int32_t validN, const SimulationSettings& settings) {
@@ -19,22 +37,10 @@ void modelHeader(analysis::ReportBuilder& report, std::initializer_list<std::str
     report.line("Error Mean = " + CStr(model.errorMean));
     report.line("Error StDev = " + CStr(model.errorSd));
     report.line("");
-    report.line("PHASE-A (Simulation Characteristics)");
-    report.line("Phase-A N-size = " + CStr(model.n1));
-    report.line("Programmed Slope = " + CStr(model.slope1));
-    report.line("Programmed Intercept = " + CStr(model.intercept1));
-    report.line("Programmed Autocorr = " + CStr(model.autocorr1));
-    report.line("Errors follow the lag-" + CStr(static_cast<double>(model.lag1)) +
-                " autoreg. model");
-    report.line("");
-    report.line("PHASE-B (Simulation Characteristics)");
-    report.line("Phase-B N-size = " + CStr(model.n2));
-    report.line("Programmed Slope = " + CStr(model.slope2));
-    report.line("Programmed Intercept = " + CStr(model.intercept2));
-    report.line("Programmed Autocorr = " + CStr(model.autocorr2));
-    report.line("Errors follow the lag-" + CStr(static_cast<double>(model.lag2)) +
-                " autoreg. model");
-    report.line("");
+    phaseCharacteristics(report, "A", model.n1, model.slope1, model.intercept1, model.autocorr1,
+                         model.lag1);
+    phaseCharacteristics(report, "B", model.n2, model.slope2, model.intercept2, model.autocorr2,
+                         model.lag2);
 }
 
 void phaseMeanLines(analysis::ReportBuilder& report, double meanA, double meanB, double zScore) {
