@@ -17,7 +17,10 @@ template <typename Stream> std::int32_t drawPosition(Stream& stream, std::int32_
 // One normal deviate by the polar method: u1 and u2 uniform in [-1, 1), drawn in that order
 // until 0 < s = u1^2 + u2^2 < 1; only u1's deviate is used and nothing is carried over. An
 // attempt with s = 0 would divide 0 by 0, so it is drawn again like one with s >= 1.
-template <typename Stream> double normalDeviate(Stream& stream, double mean, double sd) {
+// Always inlined: called out of line, it would load and store the generator's state at every
+// call instead of keeping it in registers for the whole loop.
+template <typename Stream>
+[[gnu::always_inline]] inline double normalDeviate(Stream& stream, double mean, double sd) {
     double u1 = 0.0;
     double s = 0.0;
     do {
