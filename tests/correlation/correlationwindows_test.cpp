@@ -62,11 +62,8 @@ class CorrelationWindowsTest : public QObject {
 
   private slots:
     void init() {
-        analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
-        Module1::cps = "\n";
-        clearGrid();
+        startOnScreen();
         fillGrid();
-        closeOutput();
     }
     void cleanup() {
         framework::setBackgroundTask(nullptr);

@@ -80,11 +80,8 @@ class CrossWindowTest : public QObject {
 
   private slots:
     void init() {
-        analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
-        Module1::cps.assign(1, '\n');
-        clearGrid();
+        startOnScreen();
         fillGrid();
-        closeOutput();
         beeps = 0;
         framework::setBeep([this] { ++beeps; });
     }

@@ -47,12 +47,7 @@ class AutocorrelationWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
-        Module1::cps.assign(1, '\n');
-        clearGrid();
-        closeOutput();
-    }
+    void init() { startOnScreen(); }
     void cleanup() {
         framework::setBackgroundTask(nullptr);
         framework::setControlKeyPoll(nullptr);

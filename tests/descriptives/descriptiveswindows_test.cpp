@@ -7,6 +7,7 @@
 #include "data/module1.h"
 #include "descriptives/descriptivesdialog.h"
 #include "framework/runtime.h"
+#include "support/alertpoll.h"
 #include "support/outputwindow.h"
 #include "support/shots.h"
 
@@ -25,25 +26,7 @@
 
 #include <functional>
 
-namespace {
-
-// Runs act on the next modal window of type Window once it is on screen.
-template <typename Window> void whenShown(std::function<void(Window&)> act) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (window == nullptr) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        act(*window);
-    });
-    poll->start();
-}
-
-} // namespace
+namespace {} // namespace
 
 // Descriptives as a person reaches it: data pasted into the grid, the Analyses menu, the dialog,
 // the progress window and the output window.
@@ -58,16 +41,7 @@ class DescriptivesWindowsTest : public QObject {
         QVERIFY2(action != nullptr && action->isEnabled(), item);
         action->trigger();
     }
-    void answerAlert(bool confirm) {
-        whenShown<warning>([this, confirm](warning& alert) {
-            alerts_ << alert.st1()->text();
-            (confirm ? alert.pb1() : alert.PushButton2())->click();
-        });
-    }
-    static void closeOutput() {
-        Module1::outputsaved = true;
-        delete stats::openWindow();
-    }
+    void answerAlert(bool confirm) { whenAlertShows(confirm, &alerts_); }
 
   private slots:
     void initTestCase() {
@@ -204,7 +178,7 @@ class DescriptivesWindowsTest : public QObject {
         });
         choose("AnalysesDescriptives");
         QVERIFY(stayedOpen);
-        QCOMPARE(alerts_, QStringList{"Please enter no more than 1000000 iterations."});
+        QCOMPARE(alerts_, QStringList{"Please enter no more than 1000000 iterations. [OK]"});
         const QString text = outputText();
         QCOMPARE(text.count("Number of iterations = 0\n"), 3);
         QVERIFY(!text.contains("C.I."));

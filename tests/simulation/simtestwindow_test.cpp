@@ -12,6 +12,7 @@
 #include "framework/random.h"
 #include "framework/runtime.h"
 #include "simulation/simtest.h"
+#include "support/alertpoll.h"
 #include "support/fakealert.h"
 #include "support/gridcells.h"
 #include "support/outputwindow.h"
@@ -45,17 +46,6 @@ void fillTwoPhases() {
     }
 }
 
-// Runs act on the Simulation Model dialog once its modal loop has shown it.
-void whenShown(std::function<void(simtest&)> act) {
-    QTimer::singleShot(10, [act] {
-        if (auto* dialog = qobject_cast<simtest*>(QApplication::activeModalWidget())) {
-            act(*dialog);
-        } else {
-            whenShown(act);
-        }
-    });
-}
-
 void typeInto(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
@@ -82,11 +72,8 @@ class SimulationWindowTest : public QObject {
 
   private slots:
     void init() {
-        analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
-        Module1::cps.assign(1, '\n');
-        clearGrid();
+        startOnScreen();
         fillTwoPhases();
-        closeOutput();
     }
     void cleanup() {
         framework::setControlKeyPoll(nullptr);
@@ -328,7 +315,7 @@ class SimulationWindowTest : public QObject {
 
         framework::seedRnd(21);
         QString sizes;
-        whenShown([&](simtest& dialog) {
+        whenShown<simtest>([&](simtest& dialog) {
             sizes = dialog.EditField(7)->text() + "+" + dialog.EditField(12)->text();
             dialog.PushButton1()->click();
         });
@@ -347,7 +334,7 @@ class SimulationWindowTest : public QObject {
         int polls = 0;
         framework::setControlKeyPoll([&] { return ++polls > 500; });
         bool ran = false;
-        whenShown([&](simtest& dialog) {
+        whenShown<simtest>([&](simtest& dialog) {
             ran = true;
             dialog.EditField(15)->setText("1000000");
             dialog.PushButton1()->click();

@@ -23,23 +23,31 @@ struct AlertSeen {
     QString title;
 };
 
-inline void whenAlertShows(std::function<void(warning&)> act, AlertSeen* seen = nullptr) {
+// Acts on the modal window of the given class once it is on screen: such a window opens inside
+// the command's own modal loop, so a timer polls for it.
+template <typename Window> void whenShown(std::function<void(Window&)> act) {
     auto* poll = new QTimer;
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), seen] {
-        auto* alert = qobject_cast<warning*>(QApplication::activeModalWidget());
-        if (alert == nullptr) {
+    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (window == nullptr) {
             return;
         }
         poll->stop();
         poll->deleteLater();
-        if (seen != nullptr) {
-            *seen = {alert->st1()->text(), alert->pb1()->text(), alert->PushButton2()->text(),
-                     alert->windowTitle()};
-        }
-        act(*alert);
+        act(*window);
     });
     poll->start();
+}
+
+inline void whenAlertShows(std::function<void(warning&)> act, AlertSeen* seen = nullptr) {
+    whenShown<warning>([act = std::move(act), seen](warning& alert) {
+        if (seen != nullptr) {
+            *seen = {alert.st1()->text(), alert.pb1()->text(), alert.PushButton2()->text(),
+                     alert.windowTitle()};
+        }
+        act(alert);
+    });
 }
 
 // Presses the alert's button (confirm) or its cancel button, and records the message with the

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "analysis/reportwindows.h"
 #include "app/outputwindow.h"
+#include "app/progresswindow.h"
 #include "data/module1.h"
+#include "support/gridcells.h"
 
 #include <QPlainTextEdit>
 #include <QString>
@@ -17,4 +20,13 @@ inline void closeOutput() {
 inline QString outputText() {
     stats* output = stats::openWindow();
     return output == nullptr ? QString() : output->out()->toPlainText();
+}
+
+// Where a window test of an analysis starts: the report windows on screen as the program installs
+// them, "\n" line ends, an empty grid and no output window.
+inline void startOnScreen() {
+    analysis::installReportWindows(&progressOnScreen(), &outputOnScreen());
+    Module1::cps.assign(1, '\n');
+    clearGrid();
+    closeOutput();
 }
