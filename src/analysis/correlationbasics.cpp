@@ -1,6 +1,7 @@
 #include "analysis/correlationbasics.h"
 
 #include "analysis/basics.h"
+#include "analysis/scaling.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,12 @@ double pearsonR(std::span<const double> x, std::span<const double> y) {
     if (isConstant(x) || isConstant(y)) {
         return std::numeric_limits<double>::quiet_NaN();
     }
+    // r does not depend on the scale of either column.
+    const int exponentX = largestExponent(x);
+    const int exponentY = largestExponent(y);
+    if (isFarFromOne(exponentX) || isFarFromOne(exponentY)) {
+        return pearsonR(scaledDown(x, exponentX), scaledDown(y, exponentY));
+    }
     const double meanX = mean(x);
     const double meanY = mean(y);
     double sxy = 0.0;
@@ -31,13 +38,17 @@ double pearsonR(std::span<const double> x, std::span<const double> y) {
         sxx += dx * dx;
         syy += dy * dy;
     }
-    return sxy / std::sqrt(sxx * syy);
+    return clampedCorrelation(sxy / std::sqrt(sxx * syy));
 }
 
 double lagAutocorrelation(std::span<const double> series, std::int32_t lag) {
     const auto length = static_cast<std::int64_t>(series.size());
     if (lag < 0 || lag >= length || isConstant(series)) {
         return std::numeric_limits<double>::quiet_NaN();
+    }
+    const int exponent = largestExponent(series);
+    if (isFarFromOne(exponent)) {
+        return lagAutocorrelation(scaledDown(series, exponent), lag);
     }
     const double meanValue = mean(series);
     const std::int64_t lagged = length - lag;
@@ -49,15 +60,8 @@ double lagAutocorrelation(std::span<const double> series, std::int32_t lag) {
     for (const double value : series) {
         squares += (value - meanValue) * (value - meanValue);
     }
-    double r = ((1.0 / static_cast<double>(lagged)) * crossProducts) /
-               ((1.0 / static_cast<double>(length)) * squares);
-    if (r > 1.0) {
-        r = 1.0;
-    }
-    if (r < -1.0) {
-        r = -1.0;
-    }
-    return r;
+    return clampedCorrelation(((1.0 / static_cast<double>(lagged)) * crossProducts) /
+                              ((1.0 / static_cast<double>(length)) * squares));
 }
 
 namespace {
@@ -162,7 +166,7 @@ double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, d
     const double cube = count * count * count;
     const double tx = ((cube - count) - tieSumX) / 12.0;
     const double ty = ((cube - count) - tieSumY) / 12.0;
-    return ((tx + ty) - squaredDifferences) / (2.0 * std::sqrt(tx * ty));
+    return clampedCorrelation(((tx + ty) - squaredDifferences) / (2.0 * std::sqrt(tx * ty)));
 }
 
 double bootstrapP(std::int32_t count, std::int32_t iterations) {

@@ -10,6 +10,12 @@
 // order written, so a result is the same to the last bit wherever it is computed.
 namespace analysis {
 
+// A correlation kept inside [-1, 1], where rounding can push it an ulp past; not a number stays
+// not a number.
+inline double clampedCorrelation(double r) {
+    return r > 1.0 ? 1.0 : (r < -1.0 ? -1.0 : r);
+}
+
 // Pearson product-moment r of the pairs (x[i], y[i]), with the sums formed about the means; the
 // shorter span sets the number of pairs. Not a number when a column is constant.
 double pearsonR(std::span<const double> x, std::span<const double> y);

@@ -66,7 +66,7 @@ double medianOfSorted(std::span<const double> sorted) {
     if (count % 2 == 1) {
         return sorted[count / 2];
     }
-    return (sorted[count / 2 - 1] + sorted[count / 2]) / 2.0;
+    return analysis::midpoint(sorted[count / 2 - 1], sorted[count / 2]);
 }
 
 LimitPositions limitPositions(Interval interval, std::int32_t nboot) {

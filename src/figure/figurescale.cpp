@@ -29,7 +29,7 @@ std::vector<double> zScores(std::span<const double> values) {
     std::vector<double> z(values.size(), 0.0);
     if (sigma > 0.0) {
         std::transform(values.begin(), values.end(), z.begin(),
-                       [&](double value) { return (value - mean) / sigma; });
+                       [&](double value) { return analysis::standardScore(value, mean, sigma); });
     }
     return z;
 }
@@ -43,7 +43,7 @@ double phaseLevel(double phaseMean, double phaseSigma, int k, double mean, doubl
         return notANumber;
     }
     const double line = k == 0 ? phaseMean : phaseMean + k * phaseSigma;
-    return (line - mean) / sigma;
+    return analysis::standardScore(line, mean, sigma);
 }
 
 std::optional<int> pixelRow(double z) {
