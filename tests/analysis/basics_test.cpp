@@ -44,4 +44,35 @@ TEST(Basics, TrendLineOnThePositionsKeepsItsDigitsUnderAnOffset) {
     EXPECT_TRUE(std::isnan(single.intercept));
 }
 
+TEST(Basics, AConstantSeriesHasNoSpread) {
+    EXPECT_EQ(analysis::standardDeviation(std::vector<double>(10, 0.1), 0.1, 10.0), 0.0);
+    EXPECT_EQ(analysis::standardDeviation(std::vector<double>(3, 1e-320), 1e-320, 2.0), 0.0);
+    EXPECT_TRUE(std::isnan(analysis::standardDeviation(std::vector<double>{7}, 7.0, 0.0)));
+}
+
+// Finite data at the ends of the double range, whose true results are finite doubles.
+TEST(Basics, ValuesFarFromOneKeepTheirResults) {
+    const std::vector<double> nearTheTop{1e308, 1.5e308, 1.7e308, 1.6e308};
+    const double mean = analysis::mean(nearTheTop);
+    EXPECT_DOUBLE_EQ(mean, 1.45e308);
+    EXPECT_DOUBLE_EQ(analysis::standardDeviation(nearTheTop, mean, 4.0), std::sqrt(0.0725) * 1e308);
+    const analysis::Line line = analysis::trendLine(nearTheTop);
+    EXPECT_DOUBLE_EQ(line.slope, 0.2e308);
+    EXPECT_DOUBLE_EQ(line.intercept, 0.95e308);
+    EXPECT_DOUBLE_EQ(analysis::midpoint(1.5e308, 1.6e308), 1.55e308);
+    EXPECT_DOUBLE_EQ(analysis::midpoint(-1.7e308, 1.6e308), -0.05e308);
+
+    const std::vector<double> plusMinus{1e200, -1e200};
+    EXPECT_EQ(analysis::standardDeviation(plusMinus, 0.0, 2.0), 1e200);
+    EXPECT_DOUBLE_EQ(analysis::standardScore(1e308, -1e308, 1e308), 2.0);
+    EXPECT_DOUBLE_EQ(analysis::standardScore(3e-320, 1e-320, 1e-320), 2.0);
+
+    const std::vector<double> subnormal{1e-320, 2e-320, 4e-320, 3e-320};
+    const double tinyMean = analysis::mean(subnormal);
+    EXPECT_NEAR(tinyMean / 2.5e-320, 1.0, 1e-3);
+    EXPECT_NEAR(analysis::standardDeviation(subnormal, tinyMean, 4.0) / (std::sqrt(1.25) * 1e-320),
+                1.0, 1e-3);
+    EXPECT_NEAR(analysis::trendLine(subnormal).slope / 0.8e-320, 1.0, 1e-3);
+}
+
 } // namespace

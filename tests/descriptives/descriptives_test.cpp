@@ -7,9 +7,9 @@
 #include "framework/conversions.h"
 #include "framework/random.h"
 #include "framework/runtime.h"
+#include "support/analysisfixture.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/analysisfixture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +58,6 @@ class ScriptedPositions final : public framework::UniformSource {
 
 class DescriptivesTest : public AnalysisFixture {
   protected:
-
     static void fillValues(const std::vector<std::string>& values, const std::string& phase = "") {
         std::vector<Row> rows;
         for (const std::string& value : values) {
@@ -422,6 +421,40 @@ TEST(DescriptivesStatisticsTest, AgreeWithAStatisticsPackage) {
         const analysis::Line line = analysis::trendLine(values);
         near(line.slope, r.slope);
         near(line.intercept, r.intercept);
+    }
+}
+
+// Finite values whose sums of squares leave the double range, and a constant series whose mean
+// is rounded: each line as the same values at ordinary scale give it.
+TEST_F(DescriptivesTest, FiniteValuesFarFromOneAndConstantValues) {
+    struct Case {
+        std::vector<std::string> values;
+        std::string lines;
+    };
+    const std::vector<Case> cases{
+        {{"1e308", "1.5e308", "1.7e308", "1.6e308"},
+         "Median = 1.55e+308\n\nMean = 1.45e+308\n\nStdDev = 2.692582e+307\n"
+         "OLS Slope = 2e+307\nIntercept = 9.5e+307\n"},
+        {{"1", "1.5", "1.7", "1.6"},
+         "Median = 1.55\n\nMean = 1.45\n\nStdDev = 0.2692582\nOLS Slope = 0.2\nIntercept = 0.95\n"},
+        {{"1e200", "-1e200"},
+         "Median = 0\n\nMean = 0\n\nStdDev = 1e+200\nOLS Slope = -2e+200\nIntercept = 3e+200\n"},
+        // The exact results of the stored subnormals (Python's fractions), or the subnormal
+        // nearest to them where a subnormal cannot hold seven digits.
+        {{"1e-320", "2e-320", "4e-320", "3e-320"},
+         "Median = 2.499972e-320\n\nMean = 2.499972e-320\n\nStdDev = 1.118071e-320\n"
+         "OLS Slope = 7.998923e-321\nIntercept = 4.999944e-321\n"},
+        {std::vector<std::string>(10, "0.1"),
+         "Median = 0.1\n\nMean = 0.1\n\nStdDev = 0\nOLS Slope = 0\nIntercept = 0.1\n"},
+    };
+    DescriptivesSettings settings = nothingShown();
+    settings.medians = settings.means = settings.stdDevs = settings.slopes = settings.intercepts =
+        true;
+    for (const Case& c : cases) {
+        clearGrid();
+        fillValues(c.values);
+        EXPECT_EQ(report(settings),
+                  header + "ALL DATA\nNumber of iterations = 0\n" + c.lines + closing);
     }
 }
 

@@ -28,6 +28,16 @@ TEST(FigureScale, StandardizesAgainstTheWholeSeries) {
     EXPECT_EQ(pixelRow(-4.5), 600);
 }
 
+// The figure of data at either end of the double range is the figure of the same data near 1.
+TEST(FigureScale, ScoresOfValuesFarFromOne) {
+    for (const double scale : {1e306, 1e-306, 1e-321}) {
+        const std::vector<double> values{-1 * scale, 0, 1 * scale};
+        const std::vector<double> z = zScores(values);
+        EXPECT_DOUBLE_EQ(z[0], -1.0) << scale;
+        EXPECT_DOUBLE_EQ(z[2], 1.0) << scale;
+    }
+}
+
 TEST(FigureScale, ASeriesWithoutSpreadSitsOnTheMean) {
     // 0.1 three times has a mean that rounding puts a hair away from 0.1.
     for (const std::vector<double>& values :
