@@ -96,12 +96,10 @@ double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, d
 // resample at or above 0 counts: a zero correlation has no side, and counting only exact ties
 // would make it look significant. A value that is not a number never counts, as every ordered
 // comparison with it is false.
-// Inline, since the resampling loops ask it for every resample and lag; both comparisons are
-// made and one is picked, without a branch to mispredict.
+// Inline, since the resampling loops ask it for every resample and lag; its one choice turns on
+// the observed value alone, which stays the same through a loop.
 inline bool countsAsExtreme(double resampled, double observed) {
-    const bool atOrBelow = resampled <= observed;
-    const bool atOrAbove = resampled >= observed;
-    return observed < 0.0 ? atOrBelow : atOrAbove;
+    return observed < 0.0 ? resampled <= observed : resampled >= observed;
 }
 
 // The one-sided p of count extreme resamples out of those whose statistic is a number, kept
