@@ -169,8 +169,11 @@ double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, d
     return clampedCorrelation(((tx + ty) - squaredDifferences) / (2.0 * std::sqrt(tx * ty)));
 }
 
-double bootstrapP(std::int32_t count, std::int32_t iterations) {
-    double p = static_cast<double>(count) / static_cast<double>(iterations);
+double bootstrapP(std::int32_t count, std::int32_t numbered) {
+    if (numbered == 0) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    double p = static_cast<double>(count) / static_cast<double>(numbered);
     if (p < 0.0001) {
         p = 0.0001;
     }

@@ -98,15 +98,18 @@ double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, d
                                  double tieSumY);
 
 // True when a resampled statistic lies at least as far out as the observed one on the observed
-// one's side of zero; with an observed value of exactly 0 only exact equals count, and a value
-// that is not a number never counts.
-// Inline, since the resampling loops ask it for every resample and lag.
+// one's side of zero, a tie included. An observed 0 (or -0) is taken as non-negative, so every
+// resample at or above 0 counts: a zero correlation has no side, and counting only exact ties
+// would make it look significant. A value that is not a number never counts, as every ordered
+// comparison with it is false.
+// Inline, since the resampling loops ask it for every resample and lag; its one choice turns on
+// the observed value alone, which stays the same through a loop.
 inline bool countsAsExtreme(double resampled, double observed) {
-    return (resampled > 0.0 && observed > 0.0 && resampled > observed) ||
-           (resampled < 0.0 && observed < 0.0 && resampled < observed) || resampled == observed;
+    return observed < 0.0 ? resampled <= observed : resampled >= observed;
 }
 
-// The one-sided p of count extreme resamples out of iterations, kept inside [.0001, .9999].
-double bootstrapP(std::int32_t count, std::int32_t iterations);
+// The one-sided p of count extreme resamples out of those whose statistic is a number, kept
+// inside [.0001, .9999]; not a number when no resample gave a number.
+double bootstrapP(std::int32_t count, std::int32_t numbered);
 
 } // namespace analysis

@@ -13,6 +13,7 @@
 #include "framework/random.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <span>
 #include <vector>
@@ -51,17 +52,20 @@ void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress&
     run.show(kind.runningTitle, "Number of iterations completed", settings.iterations);
     const double observed = observe();
     std::int32_t count = 0;
+    // A resample whose statistic is not a number (all drawn x values equal) says nothing about
+    // the observed one, so it leaves the denominator as well as the count.
+    std::int32_t numbered = 0;
     bool completed = false;
     framework::withRandomStream([&](auto& stream) {
         completed = run.iterate(settings.iterations, kind.counterEvery, [&](std::int32_t) {
-            if (analysis::countsAsExtreme(resample(stream), observed)) {
-                ++count;
-            }
+            const double resampled = resample(stream);
+            numbered += std::isnan(resampled) ? 0 : 1;
+            count += analysis::countsAsExtreme(resampled, observed) ? 1 : 0;
         });
     });
     if (completed) {
         run.finish(bootstrapReportBlock(kind.report, n, missing, settings.iterations, observed,
-                                        analysis::bootstrapP(count, settings.iterations)));
+                                        analysis::bootstrapP(count, numbered)));
     }
 }
 

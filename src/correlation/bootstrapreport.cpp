@@ -12,7 +12,8 @@ std::string bootstrapReportBlock(const BootstrapReport& report, std::int32_t val
                                  std::int32_t missingPairs, std::int32_t iterations,
                                  double statistic, double p) {
     using framework::CStr;
-    const std::string pText = std::isnan(statistic) ? "undefined" : framework::Format(p, ".00##");
+    const std::string pText =
+        std::isnan(statistic) || std::isnan(p) ? "undefined" : framework::Format(p, ".00##");
     return analysis::reportBlock(
         cps, {report.title},
         {"Valid N-Size = " + CStr(validN), "Missing Pairwise = " + CStr(missingPairs),

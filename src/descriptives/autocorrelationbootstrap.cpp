@@ -26,7 +26,7 @@ void LagBootstrap::countLeftOver() {
 
 double LagBootstrap::p(std::int32_t k) const {
     const auto lag = static_cast<std::size_t>(k - 1);
-    if (std::isnan(observed_[lag]) || numbered_[lag] == 0) {
+    if (std::isnan(observed_[lag])) {
         return std::numeric_limits<double>::quiet_NaN();
     }
     return analysis::bootstrapP(extreme_[lag], numbered_[lag]);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -233,11 +234,46 @@ struct CountCase {
 
 TEST(CorrelationTest, ExtremeCountRule) {
     const double nan = std::nan("");
+    const double tiny = std::numeric_limits<double>::denorm_min();
     const std::vector<CountCase> cases{
-        {0.9, 0.8, true},   {0.8, 0.8, true},   {0.7, 0.8, false},   {-0.9, 0.8, false},
-        {-0.9, -0.8, true}, {-0.8, -0.8, true}, {-0.7, -0.8, false}, {0.9, -0.8, false},
-        {0.0, 0.0, true},   {0.1, 0.0, false},  {-0.1, 0.0, false},  {nan, 0.8, false},
-        {0.9, nan, false},  {nan, nan, false},
+        // Either side of zero: further out and ties count.
+        {0.9, 0.8, true},
+        {0.8, 0.8, true},
+        {0.7, 0.8, false},
+        {-0.9, 0.8, false},
+        {-0.9, -0.8, true},
+        {-0.8, -0.8, true},
+        {-0.7, -0.8, false},
+        {0.9, -0.8, false},
+        // An observed 0 or -0 is non-negative: everything at or above 0 counts, -0 included.
+        {0.0, 0.0, true},
+        {-0.0, 0.0, true},
+        {0.1, 0.0, true},
+        {tiny, 0.0, true},
+        {-tiny, 0.0, false},
+        {-0.1, 0.0, false},
+        {0.0, -0.0, true},
+        {-0.0, -0.0, true},
+        {0.1, -0.0, true},
+        {-tiny, -0.0, false},
+        {-0.1, -0.0, false},
+        // The smallest values of either sign keep their side, and zero lies on neither.
+        {tiny, tiny, true},
+        {2 * tiny, tiny, true},
+        {0.0, tiny, false},
+        {-tiny, tiny, false},
+        {-tiny, -tiny, true},
+        {-2 * tiny, -tiny, true},
+        {-0.0, -tiny, false},
+        {tiny, -tiny, false},
+        // Not a number counts on neither side.
+        {nan, 0.8, false},
+        {nan, -0.8, false},
+        {nan, 0.0, false},
+        {0.9, nan, false},
+        {0.0, nan, false},
+        {-0.9, nan, false},
+        {nan, nan, false},
     };
     for (const CountCase& c : cases) {
         EXPECT_EQ(analysis::countsAsExtreme(c.resampled, c.observed), c.counts)
@@ -250,6 +286,7 @@ TEST(CorrelationTest, PIsClampedToFourPlaces) {
     EXPECT_EQ(analysis::bootstrapP(31, 1000), 0.031);
     EXPECT_EQ(analysis::bootstrapP(1000, 1000), 0.9999);
     EXPECT_EQ(analysis::bootstrapP(1, 10000), 0.0001);
+    EXPECT_TRUE(std::isnan(analysis::bootstrapP(0, 0)));
 }
 
 // The module procedures read only elements 1..n and write only their own results.

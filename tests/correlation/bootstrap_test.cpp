@@ -6,9 +6,10 @@
 #include "framework/conversions.h"
 #include "framework/random.h"
 #include "framework/runtime.h"
+#include "support/analysisfixture.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/analysisfixture.h"
+#include "support/resamplecount.h"
 
 #include <algorithm>
 #include <limits>
@@ -99,11 +100,13 @@ TEST_F(BootstrapTest, ReportIsTheBlockWithTheCountedP) {
         std::vector<std::vector<int>> resamples;
         std::string p;
     };
+    // A resample without a number leaves the denominator: 50 counts of 75, 60 of 80.
     const std::vector<PCase> cases{
-        {{sameOrder, likeY, reversed, allFirst}, ".50"},
-        {{sameOrder, likeY, likeY, reversed, allFirst}, ".60"},
+        {{sameOrder, likeY, reversed, allFirst}, ".6667"},
+        {{sameOrder, likeY, likeY, reversed, allFirst}, ".75"},
         {{sameOrder}, ".9999"},
         {{reversed, allFirst}, ".0001"},
+        {{allFirst}, "undefined"},
     };
     for (const ReportCase& analysis : bothAnalyses) {
         for (const PCase& c : cases) {
@@ -253,15 +256,6 @@ TEST_F(BootstrapTest, ALargeCommonOffsetLeavesTheObservedRAsItIs) {
     }
 }
 
-// The positions a run draws, as the process-wide Rnd gives them one call at a time.
-std::vector<int> positionsThroughRnd(int count) {
-    std::vector<int> positions(static_cast<std::size_t>(count));
-    for (int& position : positions) {
-        position = std::min(count, framework::toInt32(framework::Rnd() * count + 1));
-    }
-    return positions;
-}
-
 TEST_F(BootstrapTest, ALoopsOwnGeneratorDrawsThePositionsRndWouldDraw) {
     // Eleven pairs with ties. Counted here with positions drawn through Rnd and the plain
     // two-pass r of each resample, the count must be what the run reports.
@@ -297,6 +291,67 @@ TEST_F(BootstrapTest, ALoopsOwnGeneratorDrawsThePositionsRndWouldDraw) {
     const std::string p = framework::Format(static_cast<double>(count) / iterations, ".00##");
     EXPECT_NE(output.blocks.back().find(", p = " + p + "\n"), std::string::npos)
         << output.blocks.back();
+}
+
+TEST_F(BootstrapTest, AZeroStatisticCountsTheResamplesAtOrAboveZero) {
+    // Small whole-number scores whose r, or rho, is exactly 0. The run's p must be the share of
+    // its resamples, drawn again here, whose statistic is at or above 0 by integer arithmetic
+    // (give or take those of exactly 0 that rounding may move).
+    struct ZeroCase {
+        Analysis analysis;
+        std::string statistic;
+        std::vector<std::int64_t> x;
+        std::vector<std::int64_t> y;
+        bool ranked;
+    };
+    const std::vector<ZeroCase> cases{
+        {Module1::runpearson,
+         "Pearson r",
+         {3, 4, 0, 5, 2, 3, 5, 1, 4, 3},
+         {4, 3, 0, 0, 0, 2, 2, 4, 1, 3},
+         false},
+        {Module1::spearmanrho, "Rho", {1, 2, 3, 4, 5, 6, 7, 8}, {3, 7, 4, 2, 5, 6, 8, 1}, true},
+    };
+    constexpr int iterations = 20000;
+    for (const ZeroCase& c : cases) {
+        clearGrid();
+        std::vector<Row> rows;
+        for (std::size_t i = 0; i < c.x.size(); ++i) {
+            rows.push_back({std::to_string(c.x[i]), std::to_string(c.y[i])});
+        }
+        fill(rows);
+        const auto statisticOf = [&](const std::vector<std::int64_t>& x) {
+            return c.ranked ? pearsonNumerator(doubledRanks(x), doubledRanks(c.y))
+                            : pearsonNumerator(x, c.y);
+        };
+        ASSERT_EQ(statisticOf(c.x), 0);
+        framework::seedRnd(2027);
+        SignCount resamples;
+        for (int b = 0; b < iterations; ++b) {
+            resamples.add(
+                statisticOf(drawnAt(c.x, positionsThroughRnd(static_cast<int>(c.x.size())))));
+        }
+        framework::seedRnd(2027);
+        output.blocks.clear();
+        c.analysis({iterations}, progress, output);
+        ASSERT_EQ(output.blocks.size(), 1u);
+        EXPECT_TRUE(resamples.admits(pAfter(output.blocks[0], c.statistic + " = 0, p = ")))
+            << output.blocks[0] << "counted " << resamples.lowestP() << " to "
+            << resamples.highestP();
+    }
+}
+
+TEST_F(BootstrapTest, TwoPairsDivideByTheResamplesThatHaveAnR) {
+    // Of the four resamples of (1, 2), (3, 5) two draw one x twice and have no r; of the other
+    // two, one has r = 1 and counts. Over the resamples that ran, p would be near .25.
+    clearGrid();
+    fill({{"1", "2"}, {"3", "5"}});
+    framework::seedRnd(2028);
+    Module1::runpearson({10000}, progress, output);
+    ASSERT_EQ(output.blocks.size(), 1u);
+    const std::string& report = output.blocks[0];
+    EXPECT_NE(report.find("Number of iterations = 10000\n"), std::string::npos);
+    EXPECT_NEAR(pAfter(report, "Pearson r = 1, p = "), 0.5, 0.03) << report;
 }
 
 TEST_F(BootstrapTest, ARunForgetsAControlPressThatCancelledTheOneBefore) {

@@ -5,11 +5,16 @@
 #include "data/module1.h"
 #include "framework/random.h"
 #include "framework/runtime.h"
+#include "support/analysisfixture.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
-#include "support/analysisfixture.h"
+#include "support/resamplecount.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -461,6 +466,42 @@ TEST_F(AutocorrelationTest, RemovalWithThreePhasesRunsOnTheRawSeries) {
     ASSERT_EQ(output.blocks.size(), 2u);
     EXPECT_EQ(output.blocks[1], output.blocks[0]);
     EXPECT_EQ(messages, std::vector<std::string>{notice});
+}
+
+TEST_F(AutocorrelationTest, AZeroCoefficientCountsTheResamplesAtOrAboveZero) {
+    // 1 3 4 0 4 0 2 has mean 2 and a lag-3 coefficient of exactly 0. The whole series' p must be
+    // the share of its resamples, drawn again here, whose lag-3 coefficient is at or above 0: the
+    // sign of N^2 times its numerator, sum (N y(t) - S)(N y(t + 3) - S), by integer arithmetic
+    // (give or take those of exactly 0 that rounding may move).
+    const std::vector<std::int64_t> series{1, 3, 4, 0, 4, 0, 2};
+    constexpr int lag = 3;
+    constexpr int bootstraps = 20000;
+    fill({{"1", "1"}, {"3", "1"}, {"4", "1"}, {"0", "1"}, {"4", "1"}, {"0", "1"}, {"2", "1"}});
+    framework::seedRnd(2029);
+    SignCount resamples;
+    const auto length = static_cast<std::int64_t>(series.size());
+    for (int b = 0; b < bootstraps; ++b) {
+        const std::vector<std::int64_t> drawn =
+            drawnAt(series, positionsThroughRnd(static_cast<int>(length)));
+        if (std::all_of(drawn.begin(), drawn.end(),
+                        [&](std::int64_t value) { return value == drawn[0]; })) {
+            resamples.add(std::nullopt);
+            continue;
+        }
+        const std::int64_t sum = std::accumulate(drawn.begin(), drawn.end(), std::int64_t{0});
+        std::int64_t numerator = 0;
+        for (std::size_t t = 0; t + lag < drawn.size(); ++t) {
+            numerator += (length * drawn[t] - sum) * (length * drawn[t + lag] - sum);
+        }
+        resamples.add(numerator);
+    }
+    framework::seedRnd(2029);
+    run(AutocorrelationData::Raw, bootstraps, lag);
+    ASSERT_EQ(output.blocks.size(), 1u);
+    const std::string& report = output.blocks[0];
+    EXPECT_LT(report.find("Lag-3 = +.000, p = "), report.find("PHASE: 1\n"));
+    EXPECT_TRUE(resamples.admits(pAfter(report, "Lag-3 = +.000, p = ")))
+        << report << "counted " << resamples.lowestP() << " to " << resamples.highestP();
 }
 
 TEST_F(AutocorrelationTest, ProgressRunsOnAcrossTheBlocks) {
