@@ -135,8 +135,10 @@ class CrossWindowTest : public QObject {
         lag2->setText("2.0"); // a whole number: both series whose Lag is acceptable
         QCOMPARE(text(dialog, "EditField16"), estimate(1, 2));
         QCOMPARE(text(dialog, "EditField8"), estimate(0, 7)); // its Lag field holds 8
-        lag1->setText("");                                    // reads as 0: the lag-0 estimate, 1
-        QCOMPARE(text(dialog, "EditField8"), QString("1"));
+        lag2->setText("3");
+        lag1->setText(""); // emptied to be typed again: no lag yet, so no estimate and no beep
+        QCOMPARE(text(dialog, "EditField8"), estimate(0, 7));
+        QCOMPARE(text(dialog, "EditField16"), estimate(1, 3));
         QCOMPARE(beeps, 4);
     }
 
