@@ -166,7 +166,8 @@ class SimulationWindowTest : public QObject {
         };
         for (const Case& c : {Case{"8", "Lags cannot be equal to or greater than the N-size"},
                               Case{"-1", "Lags must be whole numbers of 0 or more"},
-                              Case{"1.5", "Lags must be whole numbers of 0 or more"}}) {
+                              Case{"1.5", "Lags must be whole numbers of 0 or more"},
+                              Case{"2abc", "Lags must be whole numbers of 0 or more"}}) {
             alert.asked.clear();
             dialog.EditField(9)->setText(c.lag);
             QCOMPARE(alert.asked, std::vector<std::string>{c.notice});
@@ -174,6 +175,12 @@ class SimulationWindowTest : public QObject {
             QCOMPARE(dialog.EditField(8)->text(),
                      QString::fromStdString(framework::CStr(Module1::quickautocorr(1, 1))));
         }
+        // Emptied to be typed again, the field holds no lag: no notice, the estimate stays.
+        alert.asked.clear();
+        dialog.EditField(9)->setText("");
+        QVERIFY(alert.asked.empty());
+        QCOMPARE(dialog.EditField(8)->text(),
+                 QString::fromStdString(framework::CStr(Module1::quickautocorr(1, 1))));
         // A phase lag beyond the phase's data (the N-size raised by hand) shows 0, never NaN.
         alert.asked.clear();
         dialog.EditField(12)->setText("30");
