@@ -174,8 +174,6 @@ void crosswindow::showEstimates(bool onlyAcceptable) {
         if (!onlyAcceptable || Module1::acceptablelag(lag, Module1::n)) {
             QLineEdit* estimate = field(series[s].second);
             estimate->setText(QString::fromStdString(Module1::estimatetext(s, lag)));
-            // A long estimate shows its sign and first digits, not its last ones.
-            estimate->setCursorPosition(0);
         }
     }
 }

@@ -290,15 +290,10 @@ QString estimate(std::int32_t series, std::int32_t lag) {
     return QString::fromStdString(analysis::estimateText(Module1::quickautocorr(series, lag)));
 }
 
-void showEstimate(QLineEdit& field, const QString& text) {
-    field.setText(text);
-    field.setCursorPosition(0);
-}
-
 // The estimate of the series at the lag field's lag, unless that field is empty.
 void showEstimate(QLineEdit& field, std::int32_t series, const QLineEdit& lagField) {
     if (!isBlank(lagField)) {
-        showEstimate(field, estimate(series, lagIn(lagField)));
+        field.setText(estimate(series, lagIn(lagField)));
     }
 }
 
@@ -313,7 +308,7 @@ void resetLag(QLineEdit& field) {
 void simtest::Timer1_Action() {
     const QString wholeSeries = estimate(0, 1);
     for (const int number : {3, 8, 4}) {
-        showEstimate(*editFields_[number], wholeSeries);
+        editFields_[number]->setText(wholeSeries);
     }
 }
 
