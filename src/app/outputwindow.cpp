@@ -31,8 +31,9 @@ framework::ImplicitInstance<stats> openOutput;
 constexpr int windowWidth = 600;
 constexpr int windowHeight = 480;
 constexpr double printWidthPoints = 540;
-constexpr int modalPollMilliseconds = 20;
 constexpr double printBlockHeightPoints = 720;
+// How often a new report looks again whether the dialog that made it has closed.
+constexpr int modalPollMilliseconds = 20;
 
 // Reports are laid out in columns: a monospaced face wherever Courier itself is missing.
 QFont monospaced(QFont font) {

@@ -85,6 +85,8 @@ struct FieldRule {
     Outcome empty;
     Outcome seven;    // " 7 "
     Outcome thousand; // "1e3"
+    // A count field's notice for "1000001"; empty for the other fields.
+    QString beyondCeiling = {};
 };
 
 QString needsNumber(const char* caption) {
@@ -106,10 +108,14 @@ FieldRule numberField(const char* dialogName, const DialogKind& dialog, const ch
             reports(echo("1000"))};
 }
 
-// A count field: an empty field and 7 run the count rule's 100.
+// A count field: an empty field and 7 run the count rule's 100, more than 1,000,000 is refused.
 FieldRule countField(const char* dialogName, const DialogKind& dialog, const char* field,
-                     const char* caption, const std::function<Outcome(int)>& ran) {
-    return {dialogName, &dialog, field, needsNumber(caption), ran(100), ran(100), ran(1000)};
+                     const char* caption, const char* noun,
+                     const std::function<Outcome(int)>& ran) {
+    return {dialogName, &dialog,
+            field,      needsNumber(caption),
+            ran(100),   ran(100),
+            ran(1000),  QString("Please enter no more than 1000000 %1.").arg(noun)};
 }
 
 QString phaseLine(char phase, const char* line, const char* value) {
@@ -161,12 +167,14 @@ std::vector<FieldRule> fieldRules() {
     const DialogKind& sim = simulationDialog;
     const DialogKind& cross = crossDialog;
     return {
-        countField("Pearson", pearsonDialog, "EditField1", "Number of Iterations", iterations),
-        countField("Spearman", spearmanDialog, "EditField1", "Number of Iterations", iterations),
-        countField("Descriptives", descriptivesDialog, "EditField1", "Number of Iterations",
+        countField("Pearson", pearsonDialog, "EditField1", "Number of Iterations", "iterations",
                    iterations),
+        countField("Spearman", spearmanDialog, "EditField1", "Number of Iterations", "iterations",
+                   iterations),
+        countField("Descriptives", descriptivesDialog, "EditField1", "Number of Iterations",
+                   "iterations", iterations),
         countField("Autocorrelation", autocorrelationDialog, "EditField1", "Number of Bootstraps",
-                   bootstraps),
+                   "bootstraps", bootstraps),
         {"Autocorrelation", &autocorrelationDialog, "EditField2", autocorrelationLags,
          refused(autocorrelationLags), reports("\nLag-7 = "), refused(autocorrelationLags)},
 
@@ -190,7 +198,8 @@ std::vector<FieldRule> fieldRules() {
          reports(phaseLine('B', lagLine, "1000"))},
         numberField("Simulation", sim, "EditField1", "Error Mean", errors("Error Mean = %1\n")),
         numberField("Simulation", sim, "EditField2", "Error StDev", errors("Error StDev = %1\n")),
-        countField("Simulation", sim, "EditField15", "Number of simulations", simulations),
+        countField("Simulation", sim, "EditField15", "Number of simulations", "simulations",
+                   simulations),
 
         {"Cross", &cross, "EditField7", needsWhole("DV1 N-Size", 0),
          refused(needsWhole("DV1 N-Size", 0)), crossLength(7), crossLength(1000)},
@@ -204,7 +213,8 @@ std::vector<FieldRule> fieldRules() {
         numberField("Cross", cross, "EditField16", "DV2 Autocorr", runs),
         numberField("Cross", cross, "EditField13", "DV2 Mean", runs),
         numberField("Cross", cross, "EditField14", "DV2 StDev", runs),
-        countField("Cross", cross, "EditField15", "Number of simulations", simulationModels),
+        countField("Cross", cross, "EditField15", "Number of simulations", "simulations",
+                   simulationModels),
         {"Cross", &cross, "EditField4", needsWhole("Number of Lags", 0),
          refused(needsWhole("Number of Lags", 0)), refused(crossLags), refused(crossLags)},
         {"Cross", &cross, "EditField3", needsNumber("Nominal Alpha"),
@@ -266,6 +276,9 @@ class DialogFieldsTest : public QObject {
             row("", rule.empty);
             row(" 7 ", rule.seven);
             row("1e3", rule.thousand);
+            if (!rule.beyondCeiling.isEmpty()) {
+                row("1000001", refused(rule.beyondCeiling));
+            }
         }
     }
     void okReadsTheWholeTextOfEveryNumberField() {
