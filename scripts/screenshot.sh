@@ -30,38 +30,15 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 [ -x "$build/tvk" ] || { echo "no $build/tvk: build TVK first" >&2; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-finish() {
-  # The program first, the display last.
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap finish EXIT
-
-# A free display number.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-export DISPLAY=":$display"
-Xvfb "$DISPLAY" -screen 0 ${width}x${height}x24 -nolisten tcp &
-pids+=($!)
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+. scripts/desktop.sh
+work=$desktop_work
+start_desktop $width $height
 
 # A baseline of eight sessions, then ten sessions of treatment; the phases come from the click.
 printf '%s\n' 3 4 3.5 5 4 3 4.5 4 6 7.5 7 8 8.5 7 9 8 9.5 9 > "$work/sessions.txt"
 XDG_RUNTIME_DIR="$work" "$build/tvk" "$work/sessions.txt" &
-pids+=($!)
+started $!
 
-# The window of that title, once it is on the screen; a window that never comes ends the script.
-window() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 | grep . ||
-    { echo "no window \"$1\"" >&2; exit 1; }
-}
 data=$(window "Data Window")
 figure=$(window "Figure")
 # The splash closes itself after three seconds.

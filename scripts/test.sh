@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build with warnings
 # as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Window tests run on
-# Qt's offscreen platform, so no display is needed.
+# Qt's offscreen platform, so no display is needed; the one that needs a window manager starts
+# its own virtual display with openbox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

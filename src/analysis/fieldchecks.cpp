@@ -40,9 +40,13 @@ void FieldChecks::require(bool holds, std::string_view notice) {
 }
 
 double FieldChecks::number(std::string_view field, std::string_view text) {
-    const double value = framework::CDbl(text);
-    require(std::isfinite(value), named(field) + " needs a number that is not too large.");
-    return value;
+    const std::optional<double> value = framework::wholeTextNumber(text);
+    if (!value) {
+        fail(named(field) + " needs a number.");
+        return 0.0;
+    }
+    require(std::isfinite(*value), named(field) + " needs a number that is not too large.");
+    return *value;
 }
 
 double FieldChecks::above(std::string_view field, std::string_view text, double lowest) {
@@ -62,16 +66,26 @@ double FieldChecks::between(std::string_view field, std::string_view text, doubl
 }
 
 std::int32_t FieldChecks::wholeNumber(std::string_view field, std::string_view text,
-                                      std::int32_t lowest) {
-    const double value = framework::CDbl(text);
-    const bool whole = isWholeNumber(value) && value >= lowest;
-    require(whole,
-            named(field) + " needs a whole number of at least " + framework::CStr(lowest) + ".");
-    return whole ? static_cast<std::int32_t>(value) : lowest;
+                                      std::int32_t lowest, std::int32_t highest) {
+    const std::optional<double> value = framework::wholeTextNumber(text);
+    const bool whole = value && isWholeNumber(*value) && *value >= lowest && *value <= highest;
+    const std::string range =
+        highest == std::numeric_limits<std::int32_t>::max()
+            ? "of at least " + framework::CStr(lowest)
+            : "from " + framework::CStr(lowest) + " to " + framework::CStr(highest);
+    require(whole, named(field) + " needs a whole number " + range + ".");
+    return whole ? static_cast<std::int32_t>(*value) : lowest;
 }
 
-std::int32_t FieldChecks::count(std::string_view text, std::string_view noun) {
-    const std::int32_t value = countFromField(text);
+std::int32_t FieldChecks::count(std::string_view field, std::string_view text,
+                                std::string_view noun) {
+    // An empty count field is the one empty field that runs: the count rule reads it as 100.
+    const std::string_view typed = framework::trimBlanks(text);
+    if (!typed.empty() && !framework::wholeTextNumber(typed)) {
+        fail(named(field) + " needs a number.");
+        return minimumCount;
+    }
+    const std::int32_t value = countFromField(typed);
     require(value <= maximumCount, tooManyNotice(noun));
     return value;
 }

@@ -38,10 +38,11 @@ std::string simulatedLengthNotice(std::int64_t simulated, std::int32_t pairs) {
 }
 
 std::string estimateText(double estimate) {
-    if (!std::isfinite(estimate) || estimate == 0.0) {
+    const double shown = std::round(estimate * 1000.0) / 1000.0;
+    if (!std::isfinite(shown) || shown == 0.0) {
         return "0";
     }
-    return framework::CStr(estimate);
+    return framework::CStr(shown);
 }
 
 } // namespace analysis

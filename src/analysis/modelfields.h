@@ -27,9 +27,11 @@ std::int32_t completePairs(const DataGrid& grid);
 // The refusal of a simulated length that differs from the data's N.
 std::string simulatedLengthNotice(std::int64_t simulated, std::int32_t pairs);
 
-// An estimate as a model field shows it: its CStr text, and "0" for a value that is not a
-// number (a constant series, a lag the series cannot hold) or a zero of either sign, so OK
-// never reads a non-number back into the model.
+// An estimate as a model field shows it: rounded to three decimals, so that the whole text
+// ("-0.764") fits the narrowest model field, and written by CStr; "0" for a value that is not a
+// number (a constant series, a lag the series cannot hold) or that rounds to zero, so OK never
+// reads a non-number back into the model. OK reads the model from the text shown, and three
+// decimals are far finer than an estimate from a few dozen points can be trusted.
 std::string estimateText(double estimate);
 
 } // namespace analysis

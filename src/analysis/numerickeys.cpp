@@ -1,5 +1,7 @@
 #include "analysis/numerickeys.h"
 
+#include "framework/editingkeys.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -8,37 +10,12 @@ namespace analysis {
 
 namespace {
 
-class KeyFilter final : public QObject {
-  public:
-    KeyFilter(QLineEdit& field, NumericKeys keys) : QObject(&field), keys_(keys) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            return swallowsKey(keys_, key->key(), key->text());
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    NumericKeys keys_;
-};
-
-} // namespace
-
-bool swallowsKey(NumericKeys keys, int key, const QString& text) {
-    switch (key) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
+bool swallowsKey(NumericKeys keys, const QKeyEvent& event) {
+    if (framework::insertsNoCharacter(event) || event.key() == Qt::Key_Backspace ||
+        event.key() == Qt::Key_Delete) {
         return false;
-    default:
-        break;
     }
+    const QString text = event.text();
     if (text.size() != 1) {
         return true;
     }
@@ -48,6 +25,24 @@ bool swallowsKey(NumericKeys keys, int key, const QString& text) {
     }
     return !(keys == NumericKeys::SignedDecimal && (typed == '-' || typed == '.'));
 }
+
+class KeyFilter final : public QObject {
+  public:
+    KeyFilter(QLineEdit& field, NumericKeys keys) : QObject(&field), keys_(keys) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            return swallowsKey(keys_, *static_cast<QKeyEvent*>(event));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    NumericKeys keys_;
+};
+
+} // namespace
 
 void filterKeys(QLineEdit& field, NumericKeys keys) {
     field.installEventFilter(new KeyFilter(field, keys));

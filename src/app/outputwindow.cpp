@@ -10,6 +10,7 @@
 #include "framework/windowplacement.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -30,6 +32,8 @@ constexpr int windowWidth = 600;
 constexpr int windowHeight = 480;
 constexpr double printWidthPoints = 540;
 constexpr double printBlockHeightPoints = 720;
+// How often a new report looks again whether the dialog that made it has closed.
+constexpr int modalPollMilliseconds = 20;
 
 // Reports are laid out in columns: a monospaced face wherever Courier itself is missing.
 QFont monospaced(QFont font) {
@@ -135,6 +139,23 @@ void stats::append(const std::string& block) {
     // scroll bar counts lines.
     out_->verticalScrollBar()->setValue(firstLine);
     out_->horizontalScrollBar()->setValue(0);
+    if (!comingForward_) {
+        comingForward_ = true;
+        QTimer::singleShot(0, this, &stats::comeForward);
+    }
+}
+
+void stats::comeForward() {
+    // A report arrives from inside a dialog's run, and the dialog closes after it; a window
+    // manager then hands the focus back to the window beneath, often the Data Window. Coming
+    // forward once no modal window is left puts the report in front of it.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(modalPollMilliseconds, this, &stats::comeForward);
+        return;
+    }
+    comingForward_ = false;
+    // Activation raises the window too, under every window manager that stacks.
+    activateWindow();
 }
 
 void stats::out_TextChange() {

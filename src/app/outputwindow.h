@@ -25,7 +25,8 @@ class stats : public QWidget {
     QPushButton* PushButton3() const { return pushButton3_; }
     QPushButton* PushButton4() const { return pushButton4_; }
 
-    // Adds the block at the very end of the text, whatever the user has selected.
+    // Adds the block at the very end of the text, whatever the user has selected, with its first
+    // line at the top of the view, and brings the window to the front.
     void append(const std::string& block);
 
     // Prints the text in Courier 12, 540 points wide, 720 points to a page.
@@ -47,6 +48,7 @@ class stats : public QWidget {
     stats();
     void out_TextChange();
     void closeWindow();
+    void comeForward();
 
     QPlainTextEdit* out_;
     QPushButton* pushButton1_;
@@ -54,6 +56,7 @@ class stats : public QWidget {
     QPushButton* pushButton3_;
     QPushButton* pushButton4_;
     bool closing_ = false;
+    bool comingForward_ = false;
 };
 
 // The output protocol on the screen: appends to the open window, or to a new one.

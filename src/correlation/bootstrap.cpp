@@ -71,10 +71,6 @@ void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress&
 
 } // namespace
 
-BootstrapSettings readBootstrapSettings(std::string_view iterationsText) {
-    return {analysis::countFromField(iterationsText)};
-}
-
 void runpearson(const BootstrapSettings& settings, Progress& progress, Output& output) {
     if (!loadPairs(settings)) {
         return;

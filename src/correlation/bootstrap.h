@@ -4,7 +4,6 @@
 #include "analysis/progress.h"
 
 #include <cstdint>
-#include <string_view>
 
 // The bootstrapped Pearson r and Spearman rho analyses: the observed statistic of the complete
 // pairs, then resamples of the x values with replacement against the fixed y values.
@@ -14,9 +13,6 @@ namespace Module1 {
 struct BootstrapSettings {
     std::int32_t iterations = 1000;
 };
-
-// The iteration field's text as a count: its number, truncated, and at least 100.
-BootstrapSettings readBootstrapSettings(std::string_view iterationsText);
 
 // Each appends one report block to output unless the data are lacking (a notice), the count is
 // too large (a notice) or the user cancels; the progress window is closed when it returns.

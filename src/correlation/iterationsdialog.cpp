@@ -1,6 +1,7 @@
 #include "correlation/iterationsdialog.h"
 
 #include "analysis/dialogcontrols.h"
+#include "analysis/fieldchecks.h"
 #include "analysis/numerickeys.h"
 #include "framework/layoutfont.h"
 #include "framework/windowplacement.h"
@@ -51,8 +52,13 @@ IterationsDialog::IterationsDialog(const Layout& layout, Analysis analysis)
 }
 
 void IterationsDialog::PushButton1_Action() {
-    const Module1::BootstrapSettings settings =
-        Module1::readBootstrapSettings(analysis::textOf(editField1_));
+    analysis::FieldChecks checks;
+    const Module1::BootstrapSettings settings{
+        checks.count("Number of Iterations", analysis::textOf(editField1_), "iterations")};
+    if (!checks.passed()) {
+        refuse(checks.notice());
+        return;
+    }
     runAnalysis([this, settings](Module1::Progress& progress, Module1::Output& output) {
         analysis_(settings, progress, output);
     });

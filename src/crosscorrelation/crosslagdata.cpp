@@ -7,6 +7,7 @@
 #include "framework/conversions.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Module1 {
 
@@ -19,8 +20,8 @@ void loadcrosspairs() {
 }
 
 bool acceptablelag(std::string_view lagText, std::int32_t pairs) {
-    const double lag = framework::CDbl(lagText);
-    return analysis::isWholeNumber(lag) && lag >= 0.0 && lag < pairs - 2.0;
+    const std::optional<double> lag = framework::wholeTextNumber(lagText);
+    return lag && analysis::isWholeNumber(*lag) && *lag >= 0.0 && *lag < pairs - 2.0;
 }
 
 std::string estimatetext(std::int32_t series, std::string_view lagText) {

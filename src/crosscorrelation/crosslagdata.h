@@ -12,8 +12,7 @@ namespace Module1 {
 // phasen(1) to their number n.
 void loadcrosspairs();
 
-// True when the Lag field's text, read as CDbl does, is a whole number with
-// 0 <= lag < pairs - 2.
+// True when the Lag field's whole text is a whole number with 0 <= lag < pairs - 2.
 bool acceptablelag(std::string_view lagText, std::int32_t pairs);
 
 // The text of the estimate of series 0 or 1 at the lag, as analysis::estimateText gives it.

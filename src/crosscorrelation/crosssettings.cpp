@@ -31,9 +31,9 @@ CrossReading readCrossSettings(const CrossFields& fields, std::int32_t pairs) {
                              fields.mean1, fields.stdev1);
     settings.dv2 = readModel(checks, "DV2", fields.intercept2, fields.slope2, fields.autocorr2,
                              fields.mean2, fields.stdev2);
-    settings.simulations = checks.count(fields.simulations, "simulations");
+    settings.simulations = checks.count("Number of simulations", fields.simulations, "simulations");
     settings.lags = checks.wholeNumber("Number of Lags", fields.lags, 0);
-    settings.lagsText = fields.lags;
+    settings.lagsText = std::string(framework::trimBlanks(fields.lags));
     settings.alpha = checks.between("Nominal Alpha", fields.alpha, 0.0, 1.0);
     settings.bonferroni = fields.bonferroni;
     settings.spearman = fields.spearman;

@@ -23,7 +23,7 @@ struct CrossSettings {
     SeriesModel dv2;
     std::int32_t simulations = 1000;
     std::int32_t lags = 5;      // k: the lags -k..+k
-    std::string lagsText = "5"; // the lag field as typed, which the report repeats
+    std::string lagsText = "5"; // the lag field as typed, blanks aside, which the report repeats
     double alpha = 0.05;
     bool bonferroni = true;
     bool spearman = false;
@@ -55,8 +55,8 @@ struct CrossReading {
     std::optional<std::string> notice;
 };
 
-// Reads the fields as CDbl does and checks them against the pairs loaded: at least 3 pairs,
-// finite model values with standard deviations above 0, a count of at most 1,000,000, an
+// Reads each field's whole text as a number and checks them against the pairs loaded: at least 3
+// pairs, finite model values with standard deviations above 0, a count of at most 1,000,000, an
 // alpha strictly between 0 and 1, a whole number of lags k >= 0 with 2k + 1 lags no more than
 // the pairs, and a simulated length equal to the pairs.
 CrossReading readCrossSettings(const CrossFields& fields, std::int32_t pairs);

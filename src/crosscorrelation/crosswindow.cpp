@@ -174,13 +174,15 @@ void crosswindow::showEstimates(bool onlyAcceptable) {
         if (!onlyAcceptable || Module1::acceptablelag(lag, Module1::n)) {
             QLineEdit* estimate = field(series[s].second);
             estimate->setText(QString::fromStdString(Module1::estimatetext(s, lag)));
-            // A long estimate shows its sign and first digits, not its last ones.
-            estimate->setCursorPosition(0);
         }
     }
 }
 
 void crosswindow::lagChanged(const QLineEdit& lagField) {
+    // A Lag field emptied to be typed again holds no lag yet: nothing to estimate or refuse.
+    if (framework::trimBlanks(textOf(&lagField)).empty()) {
+        return;
+    }
     if (!Module1::acceptablelag(textOf(&lagField), Module1::n)) {
         framework::Beep();
         return;

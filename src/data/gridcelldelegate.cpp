@@ -2,6 +2,7 @@
 
 #include "data/cellkeys.h"
 #include "data/module1.h"
+#include "framework/editingkeys.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -30,6 +31,22 @@ int cellKeyCode(const QKeyEvent& event) {
     }
     const QString text = event.text();
     return text.isEmpty() ? 0 : static_cast<int>(text.front().unicode());
+}
+
+// Keys the editor keeps for its own text: the cursor keys, selection (Shift with Left, Right,
+// Home or End), Select All and the clipboard. Up, Down and the plain Left and Right move the
+// editor to the neighbouring cell.
+bool editsWithinTheCell(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return false;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return event.modifiers().testFlag(Qt::ShiftModifier);
+    default:
+        return framework::insertsNoCharacter(event);
+    }
 }
 
 } // namespace
@@ -69,9 +86,13 @@ bool GridCellDelegate::eventFilter(QObject* editor, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return QStyledItemDelegate::eventFilter(editor, event);
     }
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (editsWithinTheCell(key)) {
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
     const QModelIndex current = view_->currentIndex();
-    const auto outcome = Module1::ListBox1_CellKeyDown(
-        current.row(), current.column(), cellKeyCode(*static_cast<QKeyEvent*>(event)));
+    const auto outcome =
+        Module1::ListBox1_CellKeyDown(current.row(), current.column(), cellKeyCode(key));
     if (outcome.openCell) {
         const QModelIndex target = current.model()->index(Module1::myrow, Module1::mycolumn);
         emit commitData(editorWidget);

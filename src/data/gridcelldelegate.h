@@ -5,7 +5,8 @@
 class QAbstractItemView;
 
 // Draws the grid's thick caption and row-number borders and filters the keys typed into a cell
-// editor: Tab and the arrows move the editor, only number characters reach it.
+// editor: Tab and the arrows move the editor; of the characters, only those of numbers reach it,
+// and the keys that insert none (cursor, selection, clipboard) work as in any text field.
 class GridCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:

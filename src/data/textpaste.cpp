@@ -4,6 +4,7 @@
 #include "data/textparser.h"
 #include "framework/runtime.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,20 @@ bool pasteText(DataGrid& grid, std::string_view text, PasteColumns columns) {
                                                    : std::string());
         }
         framework::RuntimeBackgroundTask();
+    }
+    return table.moreData;
+}
+
+bool holdsValues(std::string_view text, PasteColumns columns) {
+    const std::size_t fields = targetsOf(columns).back().field + 1;
+    const TextTable table =
+        parseTabDelimitedText(text, static_cast<std::size_t>(DataGrid::lastDataRow), fields);
+    for (const std::vector<std::string>& line : table.lines) {
+        for (std::size_t field = 0; field < std::min(fields, line.size()); ++field) {
+            if (!Module1::isMissing(line[field])) {
+                return true;
+            }
+        }
     }
     return table.moreData;
 }

@@ -14,6 +14,10 @@ enum class PasteColumns { both, dv, phase };
 // one Change. Returns true when lines past the last grid row held data that could not be written.
 [[nodiscard]] bool pasteText(DataGrid& grid, std::string_view text, PasteColumns columns);
 
+// True when a line of the text holds a value (a field that is not blank) where the paste into
+// the column(s) reads one.
+bool holdsValues(std::string_view text, PasteColumns columns);
+
 namespace Module1 {
 
 // The grid's DV and phase columns from a tab-delimited text file.

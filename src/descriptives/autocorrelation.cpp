@@ -53,11 +53,8 @@ AutocorrelationSettings readAutocorrelationSettings(std::string_view bootstrapsT
                                                     AutocorrelationData data, std::string& notice) {
     analysis::FieldChecks checks;
     AutocorrelationSettings settings;
-    settings.bootstraps = checks.count(bootstrapsText, "bootstraps");
-    settings.lags = framework::toInt32(framework::CDbl(lagsText));
-    checks.require(settings.lags <= maximumLags,
-                   "\"Number of Lags\" needs a number no larger than " +
-                       framework::CStr(maximumLags) + ".");
+    settings.bootstraps = checks.count("Number of Bootstraps", bootstrapsText, "bootstraps");
+    settings.lags = checks.wholeNumber("Number of Lags", lagsText, 1, maximumLags);
     settings.data = data;
     notice = checks.passed() ? std::string() : checks.notice();
     return settings;

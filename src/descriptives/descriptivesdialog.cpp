@@ -94,7 +94,8 @@ void descripts::PushButton1_Action() {
     settings.iterations = 0;
     if (settings.anyInterval()) {
         analysis::FieldChecks checks;
-        settings.iterations = checks.count(analysis::textOf(editField1_), "iterations");
+        settings.iterations =
+            checks.count("Number of Iterations", analysis::textOf(editField1_), "iterations");
         if (!checks.passed()) {
             refuse(checks.notice());
             return;

@@ -128,6 +128,14 @@ double CDbl(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::optional<double> wholeTextNumber(std::string_view text) {
+    const std::string_view number = trimBlanks(text);
+    if (number.empty() || number.front() == '+' || numericPrefixLength(number) != number.size()) {
+        return std::nullopt;
+    }
+    return CDbl(number);
+}
+
 std::string Format(double value, std::string_view mask) {
     if (std::isnan(value) || std::isinf(value)) {
         return CStr(value);

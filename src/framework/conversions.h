@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,11 @@ std::string CStr(double value);
 // The longest numeric prefix after leading blanks (sign, digits, point, digits, exponent);
 // 0 when the text holds no such prefix. "nan", "inf" and hexadecimal are never numbers.
 double CDbl(std::string_view text);
+
+// What a field's whole text reads as, the blanks around it aside: digits with at most one point,
+// an optional leading "-" and an optional exponent (e or E, an optional sign, digits), read as
+// CDbl reads them. Nothing for any other text, the empty text included.
+std::optional<double> wholeTextNumber(std::string_view text);
 
 // Mask formatting: "0" a digit always shown, "#" a digit shown only when significant, "." the
 // point, a leading "+" shows the sign of either sign. Values that are not finite print as CStr

@@ -23,6 +23,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 const char* const noPhaseB = "You must enter phase data or click on the figure to indicate which "
@@ -270,6 +272,16 @@ void simtest::PushButton2_Action() {
 
 namespace {
 
+// A lag field emptied to be typed again holds no lag yet: no estimate is taken from it.
+bool isBlank(const QLineEdit& field) {
+    return framework::trimBlanks(textOf(&field)).empty();
+}
+
+bool holdsLag(const QLineEdit& field) {
+    const std::optional<double> lag = framework::wholeTextNumber(textOf(&field));
+    return lag && isLag(*lag);
+}
+
 std::int32_t lagIn(const QLineEdit& field) {
     return framework::toInt32(framework::CDbl(textOf(&field)));
 }
@@ -278,10 +290,11 @@ QString estimate(std::int32_t series, std::int32_t lag) {
     return QString::fromStdString(analysis::estimateText(Module1::quickautocorr(series, lag)));
 }
 
-// An estimate is wider than its field: show its beginning, where its sign and digits start.
-void showEstimate(QLineEdit& field, const QString& text) {
-    field.setText(text);
-    field.setCursorPosition(0);
+// The estimate of the series at the lag field's lag, unless that field is empty.
+void showEstimate(QLineEdit& field, std::int32_t series, const QLineEdit& lagField) {
+    if (!isBlank(lagField)) {
+        field.setText(estimate(series, lagIn(lagField)));
+    }
 }
 
 // Puts "1" back into a refused lag field without raising its change again.
@@ -295,37 +308,39 @@ void resetLag(QLineEdit& field) {
 void simtest::Timer1_Action() {
     const QString wholeSeries = estimate(0, 1);
     for (const int number : {3, 8, 4}) {
-        showEstimate(*editFields_[number], wholeSeries);
+        editFields_[number]->setText(wholeSeries);
     }
 }
 
 void simtest::phaseLagChanged(QLineEdit& lagField, const QLineEdit& sizeField, QLineEdit& arField,
                               int phase) {
-    const double lag = framework::CDbl(textOf(&lagField));
+    if (isBlank(lagField)) {
+        return;
+    }
     const double longest = framework::CDbl(textOf(&sizeField)) - 1.0;
-    if (!isLag(lag)) {
+    if (!holdsLag(lagField)) {
         Module1::notify(lagNotWhole);
         resetLag(lagField);
-    } else if (longest < lag) {
+    } else if (longest < framework::CDbl(textOf(&lagField))) {
         Module1::notify(lagTooLong);
         resetLag(lagField);
     }
-    showEstimate(arField, estimate(checkBoxes_[1]->isChecked() ? phase : 0, lagIn(lagField)));
+    showEstimate(arField, checkBoxes_[1]->isChecked() ? phase : 0, lagField);
 }
 
 void simtest::EditField14_TextChange() {
-    if (!isLag(framework::CDbl(textOf(editFields_[14])))) {
+    if (!isBlank(*editFields_[14]) && !holdsLag(*editFields_[14])) {
         Module1::notify(lagNotWhole);
         resetLag(*editFields_[14]);
     }
-    showEstimate(*editFields_[3], estimate(0, lagIn(*editFields_[14])));
+    showEstimate(*editFields_[3], 0, *editFields_[14]);
 }
 
 void simtest::CheckBox1_Action() {
     const bool byPhase = checkBoxes_[1]->isChecked();
-    showEstimate(*editFields_[3], estimate(0, lagIn(*editFields_[14])));
-    showEstimate(*editFields_[8], estimate(byPhase ? 1 : 0, lagIn(*editFields_[9])));
-    showEstimate(*editFields_[4], estimate(byPhase ? 2 : 0, lagIn(*editFields_[13])));
+    showEstimate(*editFields_[3], 0, *editFields_[14]);
+    showEstimate(*editFields_[8], byPhase ? 1 : 0, *editFields_[9]);
+    showEstimate(*editFields_[4], byPhase ? 2 : 0, *editFields_[13]);
 }
 
 void simtest::RadioButton4_Action() {

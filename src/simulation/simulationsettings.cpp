@@ -22,7 +22,7 @@ SettingsReading readSimulationSettings(const SimulationFields& fields,
     model.lag2 = analysis::autoregressionLag(checks, "Phase-B Lag", fields.lag2);
     model.errorMean = checks.number("Error Mean", fields.errorMean);
     model.errorSd = analysis::errorSpread(checks, "Error StDev", fields.errorSd);
-    settings.simulations = checks.count(fields.simulations, "simulations");
+    settings.simulations = checks.count("Number of simulations", fields.simulations, "simulations");
     if (checks.passed()) {
         // Both sizes are whole numbers below 2^31 here; their sum is formed without overflow.
         const std::int64_t length = std::int64_t{model.n1} + model.n2;

@@ -14,10 +14,12 @@ TEST(FieldChecks, TheFirstFieldThatFailsNamesItselfAndWhatItNeeds) {
         bool passes;
         std::string notice;
     };
-    // Each field is judged on what CDbl reads from its text.
+    // Each field is judged on its whole text.
     const Case wholeNumbers[] = {
         {"3", true, ""},
         {"3.0", true, ""},
+        {" 3 ", true, ""},
+        {"3abc", false, "\"N-Size\" needs a whole number of at least 1."},
         {"", false, "\"N-Size\" needs a whole number of at least 1."},
         {"2.5", false, "\"N-Size\" needs a whole number of at least 1."},
         {"-1", false, "\"N-Size\" needs a whole number of at least 1."},
@@ -46,6 +48,10 @@ TEST(FieldChecks, TheFirstFieldThatFailsNamesItselfAndWhatItNeeds) {
     alpha.between("Alpha", "1", 0.0, 1.0);
     EXPECT_EQ(alpha.notice(), "\"Alpha\" needs a number above 0 and below 1.");
 
+    analysis::FieldChecks range;
+    range.wholeNumber("Lags", "0", 1, 198);
+    EXPECT_EQ(range.notice(), "\"Lags\" needs a whole number from 1 to 198.");
+
     analysis::FieldChecks stdev;
     stdev.above("StDev", "-0.5", 0.0);
     EXPECT_EQ(stdev.notice(), "\"StDev\" needs a number above 0.");
@@ -56,15 +62,19 @@ TEST(FieldChecks, CountsBelowTheFloorRunTheFloorAndAboveTheCeilingAreRefused) {
         std::string text;
         std::int32_t count;
         bool passes;
+        std::string notice;
     };
-    for (const Case& c : {Case{"", 100, true}, Case{"99.9", 100, true}, Case{"5000", 5000, true},
-                          Case{"1000000", 1000000, true}, Case{"1000001", 1000001, false},
-                          Case{"1e40", 2147483647, false}}) {
+    const std::string tooMany = "Please enter no more than 1000000 simulations.";
+    for (const Case& c :
+         {Case{"", 100, true, ""}, Case{"99.9", 100, true, ""}, Case{"-5", 100, true, ""},
+          Case{"5000", 5000, true, ""}, Case{"1000000", 1000000, true, ""},
+          Case{"1000001", 1000001, false, tooMany}, Case{"1e40", 2147483647, false, tooMany},
+          Case{"5000x", 100, false, "\"Simulations\" needs a number."}}) {
         analysis::FieldChecks checks;
-        EXPECT_EQ(checks.count(c.text, "simulations"), c.count) << c.text;
+        EXPECT_EQ(checks.count("Simulations", c.text, "simulations"), c.count) << c.text;
         EXPECT_EQ(checks.passed(), c.passes) << c.text;
         if (!c.passes) {
-            EXPECT_EQ(checks.notice(), "Please enter no more than 1000000 simulations.");
+            EXPECT_EQ(checks.notice(), c.notice);
         }
     }
 }

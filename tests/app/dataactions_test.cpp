@@ -6,14 +6,14 @@
 #include "data/module1.h"
 #include "support/alertpoll.h"
 #include "support/gridcells.h"
-#include "support/shots.h"
 #include "support/savedialoganswer.h"
+#include "support/shots.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileOpenEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -112,6 +112,36 @@ class DataActionsTest : public QObject {
 
         chooseAndAnswer("EditPasteData", true);
         verifyTheSpreadsheetData();
+    }
+
+    void pastingNothingOnlySaysSo() {
+        Module1::grid().setCell(1, 1, "5");
+        Module1::grid().setCell(1, 2, "0");
+        Module1::grid().setCell(2, 1, "6");
+        const QString nothing("There is nothing on the clipboard to paste. [OK]");
+        // An empty clipboard, lines without a value, and a value only where the command does not
+        // read one.
+        const std::pair<QString, const char*> cases[] = {
+            {"", "EditPasteData"},          {"\n \n\t\n", "EditPasteData"},
+            {"", "EditPasteDVData"},        {"\t7\n\t8\n", "EditPasteDVData"},
+            {"\r\n", "EditPhasePhaseData"}, {"\t7\n", "EditPhasePhaseData"},
+        };
+        for (const auto& [text, item] : cases) {
+            QGuiApplication::clipboard()->setText(text);
+            alerts_.clear();
+            chooseAndAnswer(item, true);
+            QCOMPARE(alerts_, QStringList{nothing});
+            QCOMPARE(shown(1, 1), QString("5"));
+            QCOMPARE(shown(1, 2), QString("0"));
+            QCOMPARE(shown(2, 1), QString("6"));
+        }
+        // A value where the command reads one is pasted as before, after the question.
+        QGuiApplication::clipboard()->setText("\t7\n");
+        chooseAndAnswer("EditPasteData", true);
+        QCOMPARE(alerts_.last(), QString("Are you sure you want to replace the data with the text "
+                                         "from the clipboard? [Replace]"));
+        QCOMPARE(shown(1, 1), QString());
+        QCOMPARE(shown(1, 2), QString("7"));
     }
 
     void deleteRowActsOnTheSelectedDataRow() {

@@ -12,7 +12,6 @@
 #include "support/resamplecount.h"
 
 #include <algorithm>
-#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -160,22 +159,6 @@ TEST_F(BootstrapTest, ConstantColumnHasNoP) {
                       expectedBlock(analysis.title, analysis.statistic + " = NaN, p = undefined"))
                 << constant;
         }
-    }
-}
-
-TEST_F(BootstrapTest, IterationFieldIsReadAsACountOfAtLeast100) {
-    const std::vector<std::pair<std::string, std::int32_t>> cases{
-        {"", 100},
-        {"0", 100},
-        {"50", 100},
-        {"99", 100},
-        {"100", 100},
-        {"1000", 1000},
-        {"1000000", 1000000},
-        {"99999999999", std::numeric_limits<std::int32_t>::max()},
-    };
-    for (const auto& [text, iterations] : cases) {
-        EXPECT_EQ(Module1::readBootstrapSettings(text).iterations, iterations) << text;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "analysis/correlationbasics.h"
+#include "analysis/modelfields.h"
 #include "analysis/reportwindows.h"
 #include "app/application.h"
 #include "app/menubar.h"
@@ -10,6 +11,7 @@
 #include "framework/conversions.h"
 #include "framework/runtime.h"
 #include "support/fakealert.h"
+#include "support/fieldfit.h"
 #include "support/gridcells.h"
 #include "support/outputwindow.h"
 #include "support/shots.h"
@@ -51,7 +53,8 @@ QString estimate(int column, int lag) {
             values.push_back(framework::CDbl(pair[column]));
         }
     }
-    return QString::fromStdString(framework::CStr(analysis::lagAutocorrelation(values, lag)));
+    return QString::fromStdString(
+        analysis::estimateText(analysis::lagAutocorrelation(values, lag)));
 }
 
 QString text(const crosswindow& dialog, const char* field) {
@@ -135,9 +138,38 @@ class CrossWindowTest : public QObject {
         lag2->setText("2.0"); // a whole number: both series whose Lag is acceptable
         QCOMPARE(text(dialog, "EditField16"), estimate(1, 2));
         QCOMPARE(text(dialog, "EditField8"), estimate(0, 7)); // its Lag field holds 8
-        lag1->setText("");                                    // reads as 0: the lag-0 estimate, 1
-        QCOMPARE(text(dialog, "EditField8"), QString("1"));
+        lag2->setText("3");
+        lag1->setText(""); // emptied to be typed again: no lag yet, so no estimate and no beep
+        QCOMPARE(text(dialog, "EditField8"), estimate(0, 7));
+        QCOMPARE(text(dialog, "EditField16"), estimate(1, 3));
         QCOMPARE(beeps, 4);
+    }
+
+    void estimatesFitTheirFields() {
+        // Series that swing from point to point: negative estimates, the longest texts.
+        clearGrid();
+        ::fillGrid({{"1", "9"},
+                    {"9", "1"},
+                    {"2", "7"},
+                    {"8", "3"},
+                    {"1", "8"},
+                    {"7", "2"},
+                    {"3", "9"},
+                    {"9", "2"},
+                    {"2", "8"},
+                    {"8", "1"},
+                    {"4", "9"},
+                    {"6", "3"}});
+        crosswindow dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const char* name : {"EditField8", "EditField16"}) {
+            const QLineEdit& field = *dialog.field(name);
+            QVERIFY2(field.text().startsWith("-0.") && field.text().size() == 6,
+                     qPrintable(field.text()));
+            QVERIFY2(showsWholeText(field), qPrintable(field.text()));
+        }
+        dialog.grab().save(shot("cross-dialog-estimates.png"));
     }
 
     void anEstimateThatIsNotANumberShowsZero() {
@@ -149,8 +181,8 @@ class CrossWindowTest : public QObject {
         crosswindow dialog;
         QCOMPARE(text(dialog, "EditField8"), QString("0"));
         const std::vector<double> var2{1, 2, 3, 4, 5};
-        QCOMPARE(text(dialog, "EditField16"),
-                 QString::fromStdString(framework::CStr(analysis::lagAutocorrelation(var2, 1))));
+        QCOMPARE(text(dialog, "EditField16"), QString::fromStdString(analysis::estimateText(
+                                                  analysis::lagAutocorrelation(var2, 1))));
         dialog.field("EditField9")->setText("2");
         QCOMPARE(text(dialog, "EditField8"), QString("0"));
         QCOMPARE(beeps, 0);

@@ -1,5 +1,6 @@
 #include "data/datawindow.h"
 #include "data/module1.h"
+#include "support/editingkeys.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -64,6 +65,21 @@ class DataWindowTest : public QObject {
         QTest::keyClick(editor, Qt::Key_Escape);
         QCOMPARE(activeEditor(), editor);
         commitEditor();
+    }
+
+    void keysThatInsertNothingWorkInTheCell() {
+        for (const EditingKeyCase& keys : editingKeyCases()) {
+            QLineEdit* editor = editCell(4, 1);
+            QVERIFY(editor != nullptr);
+            editor->setText("1000");
+            editor->setCursorPosition(1);
+            typeKeys(editor, keys.keys);
+            QVERIFY2(editor->text() == keys.text, keys.name);
+            QCOMPARE(activeEditor(), editor);
+            commitEditor();
+        }
+        QCOMPARE(Module1::grid().cell(4, 1), std::string("15000"));
+        Module1::grid().setCell(4, 1, "");
     }
 
     void tabMovesDownAndCommitsTheCell() {

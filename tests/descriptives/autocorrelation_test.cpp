@@ -424,13 +424,14 @@ TEST_F(AutocorrelationTest, LagsAndBootstrapsAreRefusedBeforeAnythingRuns) {
     };
     const std::vector<Case> cases{
         {"1000", "3", 1000, 3, ""},
-        {"", "", 100, 0, ""},
+        {"", "3", 100, 3, ""},
         {"50", "198", 100, 198, ""},
-        {"1000000", "0", 1000000, 0, ""},
+        {"1000000", "1", 1000000, 1, ""},
         {"1000001", "3", 1000001, 3, "Please enter no more than 1000000 bootstraps."},
-        {"1000", "199", 1000, 199, "\"Number of Lags\" needs a number no larger than 198."},
-        {"1000", "99999999999", 1000, 2147483647,
-         "\"Number of Lags\" needs a number no larger than 198."},
+        {"1000", "199", 1000, 1, "\"Number of Lags\" needs a whole number from 1 to 198."},
+        {"1000", "0", 1000, 1, "\"Number of Lags\" needs a whole number from 1 to 198."},
+        {"1000", "", 1000, 1, "\"Number of Lags\" needs a whole number from 1 to 198."},
+        {"1000", "-3", 1000, 1, "\"Number of Lags\" needs a whole number from 1 to 198."},
     };
     for (const Case& c : cases) {
         std::string said;

@@ -172,7 +172,7 @@ class AutocorrelationWindowsTest : public QObject {
         dialog.PushButton1()->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(alert.asked,
-                 (std::vector<std::string>{"\"Number of Lags\" needs a number no larger than 198.",
+                 (std::vector<std::string>{"\"Number of Lags\" needs a whole number from 1 to 198.",
                                            "Please enter no more than 1000000 bootstraps."}));
         QCOMPARE(outputText(), QString());
 

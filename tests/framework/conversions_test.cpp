@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 
 using framework::CDbl;
 using framework::CStr;
@@ -73,6 +75,18 @@ INSTANTIATE_TEST_SUITE_P(
                     TextDouble{"0.1", 0.1}, TextDouble{"A", 0}, TextDouble{"1e400", inf},
                     TextDouble{"-1e400", -inf}, TextDouble{"0.0001e313", inf},
                     TextDouble{"1e-400", 0}, TextDouble{"1000e-403", 0}));
+
+TEST(WholeTextNumber, ReadsOnlyATextThatIsANumberThroughout) {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {" 7 ", 7},           {"\t-2.5", -2.5},      {"1e3", 1000},           {"5.", 5},
+        {".5", 0.5},          {"2E-1", 0.2},         {"1e400", inf},          {"", std::nullopt},
+        {"  ", std::nullopt}, {"abc", std::nullopt}, {"1.2.3", std::nullopt}, {"5-3", std::nullopt},
+        {"-", std::nullopt},  {".", std::nullopt},   {"--1", std::nullopt},   {"+2", std::nullopt},
+        {"1e", std::nullopt}, {"1 2", std::nullopt}, {"12abc", std::nullopt}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(framework::wholeTextNumber(text), value) << '"' << text << '"';
+    }
+}
 
 struct MaskCase {
     double value;

@@ -1,4 +1,5 @@
 #include "analysis/alert.h"
+#include "analysis/modelfields.h"
 #include "analysis/procedures.h"
 #include "analysis/reportwindows.h"
 #include "app/application.h"
@@ -14,6 +15,7 @@
 #include "simulation/simtest.h"
 #include "support/alertpoll.h"
 #include "support/fakealert.h"
+#include "support/fieldfit.h"
 #include "support/gridcells.h"
 #include "support/outputwindow.h"
 #include "support/shots.h"
@@ -97,7 +99,7 @@ class SimulationWindowTest : public QObject {
         QCOMPARE(dialog.EditField(8)->text(), QString("0"));
         // The timer fills the three AR fields with the whole series' lag-1 estimate.
         const QString wholeSeries =
-            QString::fromStdString(framework::CStr(Module1::quickautocorr(0, 1)));
+            QString::fromStdString(analysis::estimateText(Module1::quickautocorr(0, 1)));
         QVERIFY(wholeSeries != "0");
         QTRY_COMPARE(dialog.EditField(3)->text(), wholeSeries);
         QCOMPARE(dialog.EditField(8)->text(), wholeSeries);
@@ -105,6 +107,27 @@ class SimulationWindowTest : public QObject {
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.grab().save(shot("simulation-dialog.png"));
+    }
+
+    void estimatesFitTheirFields() {
+        // A series that swings from point to point: negative estimates, the longest texts.
+        const char* const swinging[] = {"1", "9", "2", "8", "1", "7", "3", "9", "2", "8",
+                                        "4", "6", "1", "9", "3", "8", "2", "7", "1", "9"};
+        for (int i = 0; i < 20; ++i) {
+            Module1::grid().setCell(i + 1, DataGrid::dvColumn, swinging[i]);
+        }
+        simtest dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.Timer1_Action();
+        dialog.CheckBox(1)->click(); // each phase's own estimate
+        for (const int number : {3, 8, 4}) {
+            const QLineEdit& field = *dialog.EditField(number);
+            QVERIFY2(field.text().startsWith("-0.") && field.text().size() == 6,
+                     qPrintable(field.text()));
+            QVERIFY2(showsWholeText(field), qPrintable(field.text()));
+        }
+        dialog.grab().save(shot("simulation-dialog-estimates.png"));
     }
 
     void refusesDataWithoutAPhaseB() {
@@ -159,21 +182,28 @@ class SimulationWindowTest : public QObject {
         dialog.EditField(9)->setText("7");
         QVERIFY(alert.asked.empty());
         QCOMPARE(dialog.EditField(8)->text(),
-                 QString::fromStdString(framework::CStr(Module1::quickautocorr(1, 7))));
+                 QString::fromStdString(analysis::estimateText(Module1::quickautocorr(1, 7))));
         struct Case {
             QString lag;
             std::string notice;
         };
         for (const Case& c : {Case{"8", "Lags cannot be equal to or greater than the N-size"},
                               Case{"-1", "Lags must be whole numbers of 0 or more"},
-                              Case{"1.5", "Lags must be whole numbers of 0 or more"}}) {
+                              Case{"1.5", "Lags must be whole numbers of 0 or more"},
+                              Case{"2abc", "Lags must be whole numbers of 0 or more"}}) {
             alert.asked.clear();
             dialog.EditField(9)->setText(c.lag);
             QCOMPARE(alert.asked, std::vector<std::string>{c.notice});
             QCOMPARE(dialog.EditField(9)->text(), QString("1"));
             QCOMPARE(dialog.EditField(8)->text(),
-                     QString::fromStdString(framework::CStr(Module1::quickautocorr(1, 1))));
+                     QString::fromStdString(analysis::estimateText(Module1::quickautocorr(1, 1))));
         }
+        // Emptied to be typed again, the field holds no lag: no notice, the estimate stays.
+        alert.asked.clear();
+        dialog.EditField(9)->setText("");
+        QVERIFY(alert.asked.empty());
+        QCOMPARE(dialog.EditField(8)->text(),
+                 QString::fromStdString(analysis::estimateText(Module1::quickautocorr(1, 1))));
         // A phase lag beyond the phase's data (the N-size raised by hand) shows 0, never NaN.
         alert.asked.clear();
         dialog.EditField(12)->setText("30");
@@ -192,7 +222,7 @@ class SimulationWindowTest : public QObject {
         QCOMPARE(alert.asked, std::vector<std::string>{"Lags must be whole numbers of 0 or more"});
         QCOMPARE(dialog.EditField(14)->text(), QString("1"));
         QCOMPARE(dialog.EditField(3)->text(),
-                 QString::fromStdString(framework::CStr(Module1::quickautocorr(0, 1))));
+                 QString::fromStdString(analysis::estimateText(Module1::quickautocorr(0, 1))));
     }
 
     void aConstantSeriesEstimatesZero() {

@@ -90,11 +90,14 @@ TEST_F(CompletePairs, CountsTheRowsWithBothCellsFilledWithoutLoadingThem) {
     EXPECT_EQ(Module1::n, 77);
 }
 
-TEST(EstimateText, ShowsZeroForWhatIsNotANumber) {
+TEST(EstimateText, ShowsThreeDecimalsAndZeroForWhatIsNotANumber) {
     EXPECT_EQ(analysis::estimateText(std::numeric_limits<double>::quiet_NaN()), "0");
     EXPECT_EQ(analysis::estimateText(-0.0), "0");
     EXPECT_EQ(analysis::estimateText(-0.25), "-0.25");
-    EXPECT_EQ(analysis::estimateText(0.123456789), "0.1234568");
+    EXPECT_EQ(analysis::estimateText(-0.7641723), "-0.764");
+    EXPECT_EQ(analysis::estimateText(0.7924523), "0.792");
+    EXPECT_EQ(analysis::estimateText(-1.1136), "-1.114");
+    EXPECT_EQ(analysis::estimateText(0.0004), "0");
 }
 
 } // namespace
