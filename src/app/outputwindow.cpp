@@ -154,7 +154,7 @@ void stats::comeForward() {
         return;
     }
     comingForward_ = false;
-    // Activation raises the window too, under every window manager that stacks.
+    raise();
     activateWindow();
 }
 
