@@ -237,7 +237,16 @@ TEST_F(SimulationTest, FarFromOneReportsAsAtOrdinaryScale) {
     SimulationSettings shortPartial = partial;
     shortPartial.model.n1 = 1;
     shortPartial.model.n2 = 5;
-    const auto& reference = referenceRows("");
+    const std::vector<GridRow> reference = referenceRows("");
+    // Eleven values of 1 and a last one of -1: times 1e308, the last point's distance from the
+    // mean passes the largest double.
+    auto nearTheTop = [](const std::string& suffix) {
+        std::vector<GridRow> rows;
+        for (int i = 0; i < 12; ++i) {
+            rows.push_back({(i < 11 ? "1" : "-1") + suffix, i < 6 ? "0" : "1"});
+        }
+        return rows;
+    };
     struct Case {
         const char* what;
         std::vector<GridRow> rows;
@@ -251,6 +260,8 @@ TEST_F(SimulationTest, FarFromOneReportsAsAtOrdinaryScale) {
          "R = +.878, p = 0.0001"},
         {"DV times 1e-200", referenceRows("e-200"), pearson, reference, pearson,
          "Last point Z-Score = 1.24641"},
+        {"DV near the largest double", nearTheTop("e308"), pearson, nearTheTop(""), pearson,
+         "Last point Z-Score = -3.17543"},
         {"phase labels 1e-320 and 0", referenceRows("", "1e-320", "0"), phaseVector,
          referenceRows("", "1", "0"), phaseVector, "R = -.878, p = 0.0001"},
         {"partial, DV times 1e160", referenceRows("e160"), partial, reference, partial,
