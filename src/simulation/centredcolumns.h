@@ -8,7 +8,9 @@ namespace simulation {
 
 // A column that stays the same through a run (a design vector, the phase column): its
 // deviations from its mean and their sum of squares, formed once instead of in every
-// simulation, with the bits the shared two-pass Pearson r forms them with.
+// simulation, with the bits the shared two-pass Pearson r forms them with. A column whose
+// squares would overflow or underflow (phase labels such as 1e-320) is brought near 1 by a
+// power of two first, which leaves its r with any series unchanged.
 class FixedColumn {
   public:
     explicit FixedColumn(std::span<const double> values);
@@ -24,7 +26,10 @@ class FixedColumn {
 };
 
 // One simulated series about its mean, correlated with fixed columns: the Pearson r of the
-// pairs, equal to the last bit to analysis::pearsonR of the same values.
+// pairs, equal to the last bit to analysis::pearsonR of the same values near 1, and kept inside
+// [-1, 1]. The rare series whose squares leave the safe range (a model's spread or slope far
+// from 1, an explosive autoregression) is centred again after scaling by a power of two, so any
+// finite series gets its true r; a series holding a value beyond the double range has none.
 class CentredSeries {
   public:
     static constexpr std::size_t mostColumns = 7;

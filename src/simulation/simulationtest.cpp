@@ -108,10 +108,12 @@ class SpearmanEngine {
         column.ties = analysis::averageRanks(values, column.ranks);
     }
     void measure(std::span<const double> simulated) {
-        // A series holding a value that is not a number has no ranks to speak of.
+        // A series holding a value that is not a number has no ranks to speak of, nor one
+        // whose true values passed the double range: its infinities would tie where those
+        // values differ.
         ranked_ = !analysis::isConstant(simulated) &&
-                  std::none_of(simulated.begin(), simulated.end(),
-                               [](double value) { return std::isnan(value); });
+                  std::all_of(simulated.begin(), simulated.end(),
+                              [](double value) { return std::isfinite(value); });
         if (ranked_) {
             seriesTies_ = ranker_.rank(simulated, seriesRanks_);
         }
@@ -155,8 +157,9 @@ LastPoint lastPointOf(std::span<const double> dv, const SimulationModel& model) 
     const double meanB = analysis::mean(dv.subspan(n1));
     const double meanAll = analysis::mean(dv);
     const double sd = analysis::standardDeviation(dv, meanAll, static_cast<double>(dv.size() - 1));
-    const double zScore =
-        analysis::isConstant(dv) || dv.empty() ? notANumber : (dv.back() - meanAll) / sd;
+    const double zScore = analysis::isConstant(dv) || dv.empty()
+                              ? notANumber
+                              : analysis::standardScore(dv.back(), meanAll, sd);
     return {meanA, meanB, zScore};
 }
 
@@ -275,8 +278,15 @@ double partialcorr(double rxy, double rxz, double ryz) {
     const double num = rxy - t;
     const double u = 1.0 - rxz * rxz;
     const double w = 1.0 - ryz * ryz;
+    // An x or y on a straight line in time, to the precision of its data, leaves no residual to
+    // correlate: its 1 - r^2 with z is rounding alone, a few units in the last place of 1 or
+    // below 0, and dividing by it would pass any number off as a partial correlation.
+    constexpr double collinear = 4.0 * std::numeric_limits<double>::epsilon();
+    if (u <= collinear || w <= collinear) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
     const double d = std::sqrt(u * w);
-    return num / d;
+    return analysis::clampedCorrelation(num / d);
 }
 
 } // namespace Module1

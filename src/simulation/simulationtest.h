@@ -20,7 +20,8 @@ void runsimtest(const simulation::SimulationSettings& settings, Progress& progre
 void runpartialcorr(const simulation::SimulationSettings& settings, Progress& progress,
                     Output& output);
 
-// The partial correlation of x and y given z from the three pairwise correlations.
+// The partial correlation of x and y given z from the three pairwise correlations, kept inside
+// [-1, 1]; not a number when x or y is collinear with z to the data's precision.
 double partialcorr(double rxy, double rxz, double ryz);
 
 } // namespace Module1

@@ -1,12 +1,14 @@
 #include "simulation/simulationtest.h"
 
 #include "data/module1.h"
+#include "framework/conversions.h"
 #include "framework/random.h"
 #include "framework/runtime.h"
 #include "support/analysisfixture.h"
 #include "support/fakealert.h"
 #include "support/fakeprogress.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -163,6 +165,193 @@ TEST_F(SimulationTest, ObservedStatisticsOfTheWorkedExamples) {
     }
 }
 
+// The lines of a report that carry a statistic or a p, which do not depend on the scale of
+// the data or of the model.
+std::vector<std::string> statisticLines(const std::string& report) {
+    std::vector<std::string> lines;
+    std::istringstream text(report);
+    for (std::string line; std::getline(text, line);) {
+        if (line.find("p = ") != std::string::npos || line.find("p(corrected)") == 0 ||
+            line.find("Z-Score") != std::string::npos || line.find("Partial") == 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+// The reference data's DV with every cell given the exponent suffix ("e160" multiplies it by
+// 1e160), and its phases labelled a and b.
+std::vector<GridRow> referenceRows(const std::string& suffix, const std::string& a = "0",
+                                   const std::string& b = "1") {
+    const char* dv[] = {"3", "5", "4", "6", "5", "7", "9", "8", "10", "9", "12", "11"};
+    std::vector<GridRow> rows;
+    for (int i = 0; i < 12; ++i) {
+        rows.push_back({dv[i] + suffix, i < 6 ? a : b});
+    }
+    return rows;
+}
+
+// 199 points in two phases of 99 and 100.
+std::vector<GridRow> longRows() {
+    std::vector<GridRow> rows;
+    for (int row = 1; row <= 199; ++row) {
+        rows.push_back({framework::CStr((row * 37) % 41 % 9 + row / 10), row <= 99 ? "0" : "1"});
+    }
+    return rows;
+}
+
+// Errors growing 40-fold a point in each phase of longRows: from a spread of 1 they pass 1e150
+// by the end of a phase.
+simulation::SimulationModel explosiveModel(double sd) {
+    return {99, 100, 0.0, 0.0, 0.0, 0.0, 40.0, 40.0, 1, 1, 0.0, sd};
+}
+
+// Data or a model far from 1 report the statistics and p's of the same at ordinary scale, with
+// the same seed: r does not depend on scale, and a series far from 1 is simulated as the
+// ordinary one times its scale. Their sums of squares used to overflow or underflow, so every
+// simulated r was 0 or not a number, and observed ones were 0, infinite or past 1.
+TEST_F(SimulationTest, FarFromOneReportsAsAtOrdinaryScale) {
+    auto scaledModel = [](SimulationSettings settings, double factor) {
+        simulation::SimulationModel& m = settings.model;
+        for (double* value :
+             {&m.intercept1, &m.intercept2, &m.slope1, &m.slope2, &m.errorMean, &m.errorSd}) {
+            *value *= factor;
+        }
+        return settings;
+    };
+    auto explosive = [](double sd) {
+        SimulationSettings settings = referenceSettings(Statistic::Pearson, 200);
+        settings.model = explosiveModel(sd);
+        settings.lastPoint = false;
+        settings.tables = true;
+        return settings;
+    };
+    SimulationSettings pearson = referenceSettings(Statistic::Pearson, 200);
+    SimulationSettings partial = referenceSettings(Statistic::Partial, 200);
+    SimulationSettings spearman = referenceSettings(Statistic::Spearman, 200);
+    SimulationSettings phaseVector = pearson;
+    phaseVector.usePhase = true;
+    SimulationSettings modelTables = pearson;
+    modelTables.lastPoint = false;
+    modelTables.tables = true;
+    SimulationSettings shortPartial = partial;
+    shortPartial.model.n1 = 1;
+    shortPartial.model.n2 = 5;
+    const std::vector<GridRow> reference = referenceRows("");
+    // Eleven values of 1 and a last one of -1: times 1e308, the last point's distance from the
+    // mean passes the largest double.
+    auto nearTheTop = [](const std::string& suffix) {
+        std::vector<GridRow> rows;
+        for (int i = 0; i < 12; ++i) {
+            rows.push_back({(i < 11 ? "1" : "-1") + suffix, i < 6 ? "0" : "1"});
+        }
+        return rows;
+    };
+    struct Case {
+        const char* what;
+        std::vector<GridRow> rows;
+        SimulationSettings settings;
+        std::vector<GridRow> ordinaryRows;
+        SimulationSettings ordinary;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"DV times 1e160", referenceRows("e160"), pearson, reference, pearson,
+         "R = +.878, p = 0.0001"},
+        {"DV times 1e-200", referenceRows("e-200"), pearson, reference, pearson,
+         "Last point Z-Score = 1.24641"},
+        {"DV near the largest double", nearTheTop("e308"), pearson, nearTheTop(""), pearson,
+         "Last point Z-Score = -3.17543"},
+        {"phase labels 1e-320 and 0", referenceRows("", "1e-320", "0"), phaseVector,
+         referenceRows("", "1", "0"), phaseVector, "R = -.878, p = 0.0001"},
+        {"partial, DV times 1e160", referenceRows("e160"), partial, reference, partial,
+         "Partial Correlation xy|z = 0.335464"},
+        {"partial, DV 1e154, 3, -3, ...",
+         {{"1e154", "0"}, {"3", "1"}, {"-3", "1"}, {"-3", "1"}, {"-3", "1"}, {"-3", "1"}},
+         shortPartial,
+         {{"1", "0"},
+          {"3e-154", "1"},
+          {"-3e-154", "1"},
+          {"-3e-154", "1"},
+          {"-3e-154", "1"},
+          {"-3e-154", "1"}},
+         shortPartial,
+         "Partial Correlation xy|z = -1"},
+        {"model times 1e160", reference, scaledModel(modelTables, 1e160), reference, modelTables,
+         "R = +.009, p = .9650"},
+        {"model times 1e-163", reference, scaledModel(modelTables, 1e-163), reference, modelTables,
+         "R = +.009, p = .9650"},
+        {"partial, model times 1e160", reference, scaledModel(partial, 1e160), reference, partial,
+         "p = .3700"},
+        {"Spearman, model times 1e-163", reference, scaledModel(spearman, 1e-163), reference,
+         spearman, "Rho = +.014, p = .9850"},
+        {"AR 40 over 199 points", longRows(), explosive(1.0), longRows(), explosive(1e-160),
+         "R = -.012, p = .9950"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<std::string>> lines;
+        for (const auto& [rows, settings] :
+             {std::pair(c.rows, c.settings), std::pair(c.ordinaryRows, c.ordinary)}) {
+            clearGrid();
+            fill(rows);
+            output.blocks.clear();
+            run(settings, 20261210);
+            ASSERT_EQ(output.blocks.size(), 1u) << c.what;
+            lines.push_back(statisticLines(output.blocks[0]));
+        }
+        EXPECT_EQ(lines[0], lines[1]) << c.what;
+        EXPECT_NE(std::find(lines[0].begin(), lines[0].end(), c.line), lines[0].end())
+            << c.what << ": " << c.line << "\n"
+            << output.blocks[0];
+    }
+}
+
+// A model whose series pass the double range (the explosive errors from a spread of 1e160)
+// gives no simulated statistic: its r or rho is not a number, never a finite wrong value.
+TEST_F(SimulationTest, SeriesBeyondTheDoubleRangeGiveNoP) {
+    fill(longRows());
+    struct Case {
+        Statistic statistic;
+        const char* level;
+        const char* slope;
+    };
+    for (const Case& c :
+         {Case{Statistic::Pearson, "\nR = +.791, p = undefined\n", "\nR = -.012, p = undefined\n"},
+          Case{Statistic::Spearman, "\nRho = +.808, p = undefined\n",
+               "\nRho = -.013, p = undefined\n"}}) {
+        SimulationSettings settings = referenceSettings(c.statistic, 100);
+        settings.model = explosiveModel(1e160);
+        output.blocks.clear();
+        run(settings, 4);
+        ASSERT_EQ(output.blocks.size(), 1u);
+        EXPECT_NE(output.blocks[0].find(c.level), std::string::npos) << output.blocks[0];
+        EXPECT_NE(output.blocks[0].find(c.slope), std::string::npos) << output.blocks[0];
+    }
+}
+
+// A DV on a straight line in time leaves no partial correlation given the trend: its 1 - r^2
+// with the trend is rounding alone.
+TEST_F(SimulationTest, PartialCorrelationOfAStraightLineIsUndefined) {
+    for (const int points : {37, 5}) {
+        std::vector<GridRow> rows;
+        for (int i = 1; i <= points; ++i) {
+            rows.push_back({std::to_string(i / 10) + "." + std::to_string(i % 10),
+                            i <= points / 2 ? "0" : "1"});
+        }
+        clearGrid();
+        fill(rows);
+        SimulationSettings settings = referenceSettings(Statistic::Partial, 100);
+        settings.model.n1 = points / 2;
+        settings.model.n2 = points - points / 2;
+        output.blocks.clear();
+        run(settings, 6);
+        ASSERT_EQ(output.blocks.size(), 1u);
+        EXPECT_NE(output.blocks[0].find("Partial Correlation xy|z = NaN\np = undefined\n"),
+                  std::string::npos)
+            << output.blocks[0];
+    }
+}
+
 TEST_F(SimulationTest, AStatisticThatIsNotANumberHasNoP) {
     // A constant DV: no r, no z-score; a phase column with one label: no r of slot 0 in any
     // simulation either, so its table has nothing to share out.
@@ -218,6 +407,15 @@ TEST(PartialCorrelation, FromThreePairwiseCorrelations) {
     // (0.5 - 0.3 * 0.4) / sqrt((1 - 0.09) * (1 - 0.16)) = 0.38 / sqrt(0.7644)
     EXPECT_DOUBLE_EQ(Module1::partialcorr(0.5, 0.3, 0.4), 0.38 / std::sqrt(0.7644));
     EXPECT_TRUE(std::isnan(Module1::partialcorr(1.0, 1.0, 1.0)));
+    // A true partial of 1, which the rounding of the formula alone puts at 1 + 2^-52.
+    const double rxz = 0.01;
+    const double ryz = 0.87;
+    const double rxy = rxz * ryz + std::sqrt((1.0 - rxz * rxz) * (1.0 - ryz * ryz));
+    EXPECT_EQ(Module1::partialcorr(rxy, rxz, ryz), 1.0);
+    // x collinear with z but for the last bits of its r: 1 - r^2 is 2^-52 at 1 - 2^-53, and
+    // 2^-49 at 1 - 2^-50, where x still has a residual to correlate.
+    EXPECT_TRUE(std::isnan(Module1::partialcorr(0.5, 1.0 - 0x1p-53, 0.3)));
+    EXPECT_FALSE(std::isnan(Module1::partialcorr(0.5, 1.0 - 0x1p-50, 0.3)));
 }
 
 } // namespace
