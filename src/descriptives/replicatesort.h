@@ -84,13 +84,14 @@ inline std::pair<std::size_t, std::size_t> splitTails(std::span<double> values, 
     return {low, high};
 }
 
+// How many values selectInTails samples: every (size / tailSampleSize)-th one.
+inline constexpr std::size_t tailSampleSize = 1024;
+
 // As selectPositions over the whole buffer. Where the positions lie in both halves of a long
 // buffer, as the limits of percentile intervals do, an evenly spaced sample of it gives a cut
 // a little beyond the innermost position of each half; one pass moves each tail behind its cut,
 // and the selection runs in the two tails alone. A tail that turns out too short for its
 // positions (a sample far from the buffer's spread) sends the selection to the whole buffer.
-// The sample takes every (size / tailSampleSize)-th value.
-inline constexpr std::size_t tailSampleSize = 1024;
 inline void selectInTails(std::span<double> values, std::span<const std::size_t> positions) {
     constexpr std::size_t sampleSize = tailSampleSize;
     constexpr std::size_t shortestSampled = 16 * sampleSize;

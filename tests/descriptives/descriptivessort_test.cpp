@@ -88,7 +88,7 @@ TEST(DescriptivesSortTest, SelectionLeavesTheShellSortsValuesAtItsPositions) {
         values[1] = nan;
         buffers.push_back(values);
     }
-    // A long buffer whose sampled values spread evenly over [-3, 3] while the rest lie above 2:
+    // A long buffer whose sampled values spread evenly over [-3, 3] while the rest lie in [1, 3]:
     // its cuts leave the lower tail too short, and the selection must look at the whole buffer.
     std::vector<double> misleading(40000);
     const std::size_t stride = misleading.size() / descriptives::tailSampleSize;
