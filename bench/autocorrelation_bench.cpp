@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr std::int32_t bootstraps = 100000;
 constexpr int firstPhaseRows = 100;
 
 // 199 values with a level change and some serial dependence, in two phases of 100 and 99.
@@ -27,10 +26,10 @@ void fillTwoPhases() {
 }
 
 // The whole run as OK starts it: the residual-free option, 5 lags, the whole series and both
-// phases, with the progress window on screen.
-void BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags100000Bootstraps(
-    benchmark::State& state) {
+// phases, with the progress window on screen; state.range(0) bootstraps.
+void BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags(benchmark::State& state) {
     fillTwoPhases();
+    const auto bootstraps = static_cast<std::int32_t>(state.range(0));
     Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
     bench::DiscardingOutput output;
@@ -41,11 +40,14 @@ void BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags100000Bootstraps(
             Module1::autocorrelation({bootstraps, 5, Module1::AutocorrelationData::Raw},
                                      progressOnScreen(), output);
         },
-        [] {
+        [&] {
             bench::positionsAlone({199, firstPhaseRows, 199 - firstPhaseRows}, bootstraps);
         });
 }
-BENCHMARK(BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags100000Bootstraps)
+BENCHMARK(BM_bootstrappedAutocorrelation199ValuesTwoPhases5Lags)
+    ->ArgName("bootstraps")
+    ->Arg(100000)
+    ->Arg(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr std::int32_t pairs = 199;
-constexpr std::int32_t iterations = 100000;
 
 // 199 pairs whose values repeat, as rating scales and counts do.
 void fillPairsWithTies() {
@@ -23,29 +22,36 @@ void fillPairsWithTies() {
     }
 }
 
-// The run against its 199 x 100,000 bootstrap positions alone.
+// The run of state.range(0) iterations against its 199 bootstrap positions per iteration alone.
 void runBootstrap(benchmark::State& state, void (*analysis)(const Module1::BootstrapSettings&,
                                                             Module1::Progress&, Module1::Output&)) {
     fillPairsWithTies();
+    const auto iterations = static_cast<std::int32_t>(state.range(0));
     Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
     bench::DiscardingOutput output;
     bench::againstFloor(
         state, [&] { analysis({iterations}, progressOnScreen(), output); },
-        [] { bench::positionsAlone({pairs}, iterations); });
+        [&] { bench::positionsAlone({pairs}, iterations); });
 }
 
-void BM_bootstrappedSpearmanRho199Pairs100000Iterations(benchmark::State& state) {
+void BM_bootstrappedSpearmanRho199Pairs(benchmark::State& state) {
     runBootstrap(state, Module1::spearmanrho);
 }
-BENCHMARK(BM_bootstrappedSpearmanRho199Pairs100000Iterations)
+BENCHMARK(BM_bootstrappedSpearmanRho199Pairs)
+    ->ArgName("iterations")
+    ->Arg(100000)
+    ->Arg(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-void BM_bootstrappedPearsonR199Pairs100000Iterations(benchmark::State& state) {
+void BM_bootstrappedPearsonR199Pairs(benchmark::State& state) {
     runBootstrap(state, Module1::runpearson);
 }
-BENCHMARK(BM_bootstrappedPearsonR199Pairs100000Iterations)
+BENCHMARK(BM_bootstrappedPearsonR199Pairs)
+    ->ArgName("iterations")
+    ->Arg(100000)
+    ->Arg(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

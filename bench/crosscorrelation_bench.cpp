@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int pairs = 60;
-constexpr int simulations = 100000;
 
 void fillPairs() {
     for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
@@ -22,9 +21,11 @@ void fillPairs() {
     }
 }
 
-// What OK does once the fields are read: reload the pairs, check the settings, run.
+// What OK does once the fields are read: reload the pairs, check the settings, run;
+// state.range(0) simulations.
 void runCrossCorrelation(benchmark::State& state, bool spearman) {
     fillPairs();
+    const auto simulations = static_cast<int>(state.range(0));
     Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
     bench::DiscardingOutput output;
@@ -50,20 +51,26 @@ void runCrossCorrelation(benchmark::State& state, bool spearman) {
             Module1::loadvectors();
             Module1::crosscorr(reading.settings, progressOnScreen(), output);
         },
-        [] { bench::normalDeviatesAlone(4 * pairs, simulations); });
+        [&] { bench::normalDeviatesAlone(4 * pairs, simulations); });
 }
 
-void BM_crossCorrelationPearson60Pairs5Lags100000Simulations(benchmark::State& state) {
+void BM_crossCorrelationPearson60Pairs5Lags(benchmark::State& state) {
     runCrossCorrelation(state, false);
 }
-BENCHMARK(BM_crossCorrelationPearson60Pairs5Lags100000Simulations)
+BENCHMARK(BM_crossCorrelationPearson60Pairs5Lags)
+    ->ArgName("simulations")
+    ->Arg(100000)
+    ->Arg(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-void BM_crossCorrelationSpearman60Pairs5Lags100000Simulations(benchmark::State& state) {
+void BM_crossCorrelationSpearman60Pairs5Lags(benchmark::State& state) {
     runCrossCorrelation(state, true);
 }
-BENCHMARK(BM_crossCorrelationSpearman60Pairs5Lags100000Simulations)
+BENCHMARK(BM_crossCorrelationSpearman60Pairs5Lags)
+    ->ArgName("simulations")
+    ->Arg(100000)
+    ->Arg(1000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

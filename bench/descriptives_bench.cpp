@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr std::int32_t iterations = 100000;
 constexpr int firstPhaseRows = 99;
+constexpr int shortSeries = 20;
 
 // 199 values with ties and a level change: 99 in phase 0, 100 in phase 1.
 void fillTwoPhases() {
@@ -24,24 +24,50 @@ void fillTwoPhases() {
     }
 }
 
-void BM_descriptives199ValuesTwoPhasesEveryBox100000Iterations(benchmark::State& state) {
-    fillTwoPhases();
+// The first 20 of the same values with no phase, the rest of the grid empty.
+void fillShortSeries() {
+    for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
+        Module1::grid().setCell(row, DataGrid::dvColumn,
+                                row <= shortSeries ? framework::CStr((row * 37) % 41 % 9)
+                                                   : std::string());
+        Module1::grid().setCell(row, DataGrid::phaseColumn, "");
+    }
+}
+
+// Every box on, state.range(0) iterations; the floor: every block's resamples, one position per
+// value.
+void runEveryBox(benchmark::State& state, std::initializer_list<std::int32_t> blockCounts) {
+    const auto iterations = static_cast<std::int32_t>(state.range(0));
     Module1::cps.assign(1, '\n');
     framework::seedRnd(7);
     Module1::DescriptivesSettings settings;
     settings.intervals = {true, true, true, true};
     settings.iterations = iterations;
     bench::DiscardingOutput output;
-    // The floor: every block's resamples, one position per value.
     bench::againstFloor(
         state, [&] { Module1::descriptives(settings, progressOnScreen(), output); },
-        [] {
-            bench::positionsAlone(
-                {DataGrid::lastDataRow, firstPhaseRows, DataGrid::lastDataRow - firstPhaseRows},
-                iterations);
-        });
+        [&] { bench::positionsAlone(blockCounts, iterations); });
 }
-BENCHMARK(BM_descriptives199ValuesTwoPhasesEveryBox100000Iterations)
+
+void BM_descriptives199ValuesTwoPhasesEveryBox(benchmark::State& state) {
+    fillTwoPhases();
+    runEveryBox(state,
+                {DataGrid::lastDataRow, firstPhaseRows, DataGrid::lastDataRow - firstPhaseRows});
+}
+BENCHMARK(BM_descriptives199ValuesTwoPhasesEveryBox)
+    ->ArgName("iterations")
+    ->Arg(100000)
+    ->Arg(1000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+void BM_descriptives20ValuesEveryBox(benchmark::State& state) {
+    fillShortSeries();
+    runEveryBox(state, {shortSeries});
+}
+BENCHMARK(BM_descriptives20ValuesEveryBox)
+    ->ArgName("iterations")
+    ->Arg(1000000)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -9,10 +9,8 @@
 
 namespace {
 
-constexpr std::int32_t simulations = 100000;
-
 // A series of points split in two phases of nearly equal length, as the dialog would take it.
-simulation::SimulationSettings fillSeries(std::int32_t points) {
+simulation::SimulationSettings fillSeries(std::int32_t points, std::int32_t simulations) {
     for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
         const bool used = row <= points;
         Module1::grid().setCell(row, DataGrid::dvColumn,
@@ -29,9 +27,12 @@ simulation::SimulationSettings fillSeries(std::int32_t points) {
     return settings;
 }
 
-// state.range(0): the points; range(1): 0 for the dialog's default boxes, 1 for every box.
+// state.range(0): the points; range(1): 0 for the dialog's default boxes, 1 for every box;
+// range(2): the simulations.
 void runTest(benchmark::State& state, simulation::Statistic statistic) {
-    simulation::SimulationSettings settings = fillSeries(static_cast<std::int32_t>(state.range(0)));
+    const auto simulations = static_cast<std::int32_t>(state.range(2));
+    simulation::SimulationSettings settings =
+        fillSeries(static_cast<std::int32_t>(state.range(0)), simulations);
     settings.statistic = statistic;
     if (state.range(1) == 1) {
         settings.usePhase = true;
@@ -57,15 +58,24 @@ void BM_simulationPartial(benchmark::State& state) {
     runTest(state, simulation::Statistic::Partial);
 }
 BENCHMARK(BM_simulationPearson)
-    ->ArgsProduct({{20, 199}, {0, 1}})
+    ->ArgNames({"points", "everyBox", "simulations"})
+    ->ArgsProduct({{20, 199}, {0, 1}, {100000}})
+    ->Args({20, 0, 1000})
+    ->Args({199, 0, 1000})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_simulationSpearman)
-    ->ArgsProduct({{20, 199}, {0, 1}})
+    ->ArgNames({"points", "everyBox", "simulations"})
+    ->ArgsProduct({{20, 199}, {0, 1}, {100000}})
+    ->Args({20, 0, 1000})
+    ->Args({199, 0, 1000})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_simulationPartial)
-    ->ArgsProduct({{20, 199}, {0}})
+    ->ArgNames({"points", "everyBox", "simulations"})
+    ->ArgsProduct({{20, 199}, {0}, {100000}})
+    ->Args({20, 0, 1000})
+    ->Args({199, 0, 1000})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace Module1 {
 
@@ -78,6 +79,24 @@ LimitPositions limitPositions(Interval interval, std::int32_t nboot) {
     return {position(row.lowerFraction), position(row.upperFraction)};
 }
 
+namespace {
+
+// The 0-based indices in the replicates, ascending, of every limit the chosen rows print.
+std::vector<std::size_t> limitIndices(const DescriptivesSettings& settings, std::int32_t nboot) {
+    std::vector<std::size_t> indices;
+    for (std::size_t row = 0; row < intervalCount; ++row) {
+        if (settings.intervals[row]) {
+            const LimitPositions at = limitPositions(static_cast<Interval>(row), nboot);
+            indices.push_back(static_cast<std::size_t>(at.lower) - 1);
+            indices.push_back(static_cast<std::size_t>(at.upper) - 1);
+        }
+    }
+    std::sort(indices.begin(), indices.end());
+    return indices;
+}
+
+} // namespace
+
 void descriptives(const DescriptivesSettings& settings, Progress& progress, Output& output) {
     const std::int32_t nboot =
         settings.anyInterval() ? std::max(settings.iterations, analysis::minimumCount) : 0;
@@ -134,7 +153,8 @@ void descriptives(const DescriptivesSettings& settings, Progress& progress, Outp
         }
         if (settings.means) {
             report.line("").line("Mean = " + CStr(mean));
-            if (!descriptives::sortAscending(replicates, carryOn)) {
+            if (!descriptives::orderAtPositions(replicates, limitIndices(settings, nboot),
+                                                carryOn)) {
                 return;
             }
             for (std::size_t row = 0; row < intervalCount; ++row) {

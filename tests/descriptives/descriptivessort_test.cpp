@@ -37,7 +37,9 @@ TEST(DescriptivesSortTest, SortsAscendingInPlace) {
         EXPECT_TRUE(descriptives::shellSort(std::span(values), goOn));
         EXPECT_EQ(values, c.sorted);
         values = c.input;
-        EXPECT_TRUE(descriptives::sortAscending(std::span(values), goOn));
+        std::vector<std::size_t> everyPosition(values.size());
+        std::iota(everyPosition.begin(), everyPosition.end(), std::size_t{0});
+        EXPECT_TRUE(descriptives::orderAtPositions(std::span(values), everyPosition, goOn));
         EXPECT_EQ(values, c.sorted);
     }
 }
@@ -54,7 +56,9 @@ TEST(DescriptivesSortTest, AStopLeavesAPermutationAndSaysSo) {
     std::iota(many.begin(), many.end(), 0.0);
     std::shuffle(many.begin(), many.end(), std::mt19937(3));
     steps = 0;
-    EXPECT_FALSE(descriptives::sortAscending(std::span(many), [&] { return ++steps > 1; }));
+    const std::vector<std::size_t> limits{4, 994};
+    EXPECT_FALSE(
+        descriptives::orderAtPositions(std::span(many), limits, [&] { return ++steps > 1; }));
     std::vector<double> all = many;
     std::sort(all.begin(), all.end());
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -62,18 +66,18 @@ TEST(DescriptivesSortTest, AStopLeavesAPermutationAndSaysSo) {
     }
 }
 
-// The fast sort must leave every buffer bit for bit as the shell sort leaves it, signed zeros
-// and values that are not a number included.
-TEST(DescriptivesSortTest, FastSortLeavesTheShellSortsOrder) {
+// The selection must leave at every position asked for, bit for bit, what the shell sort leaves
+// there, signed zeros and values that are not a number included.
+TEST(DescriptivesSortTest, SelectionLeavesTheShellSortsValuesAtItsPositions) {
     std::mt19937_64 engine(11);
     std::uniform_real_distribution<double> uniform(-3.0, 3.0);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     std::vector<std::vector<double>> buffers;
-    for (int size : {2, 17, 100, 5000}) {
+    for (int size : {2, 17, 100, 5000, 40000}) {
         std::vector<double> values(static_cast<std::size_t>(size));
         for (double& value : values) {
-            value = std::round(uniform(engine) * 4.0) / 4.0; // many ties
+            value = std::floor(uniform(engine) * 4.0) / 4.0; // many ties, and no -0
         }
         buffers.push_back(values);
         values[values.size() / 2] = inf;
@@ -84,12 +88,30 @@ TEST(DescriptivesSortTest, FastSortLeavesTheShellSortsOrder) {
         values[1] = nan;
         buffers.push_back(values);
     }
+    // A long buffer whose sampled values spread evenly over [-3, 3] while the rest lie in [1, 3]:
+    // its cuts leave the lower tail too short, and the selection must look at the whole buffer.
+    std::vector<double> misleading(40000);
+    const std::size_t stride = misleading.size() / descriptives::tailSampleSize;
+    for (std::size_t i = 0; i < misleading.size(); ++i) {
+        misleading[i] = i % stride == 0 ? -3.0 + 6.0 * static_cast<double>(i) / 40000.0
+                                        : 2.0 + uniform(engine) / 3.0;
+    }
+    buffers.push_back(misleading);
     for (const std::vector<double>& buffer : buffers) {
+        const std::size_t last = buffer.size() - 1;
+        // The limits of every interval row, a repeat, and both ends.
+        std::vector<std::size_t> positions{
+            0,         last / 200,       last / 80,        last / 40,        last / 20,
+            last / 20, last - last / 20, last - last / 40, last - last / 80, last - last / 200,
+            last};
+        std::sort(positions.begin(), positions.end());
         std::vector<double> shell = buffer;
-        std::vector<double> fast = buffer;
+        std::vector<double> selected = buffer;
         descriptives::shellSort(std::span(shell), goOn);
-        descriptives::sortAscending(std::span(fast), goOn);
-        EXPECT_TRUE(sameBits(shell, fast)) << buffer.size();
+        EXPECT_TRUE(descriptives::orderAtPositions(std::span(selected), positions, goOn));
+        for (const std::size_t at : positions) {
+            EXPECT_TRUE(sameBits({shell[at]}, {selected[at]})) << buffer.size() << " at " << at;
+        }
     }
 }
 
