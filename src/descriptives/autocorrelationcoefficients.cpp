@@ -139,7 +139,7 @@ std::array<bool, Batch> coefficientsOf(const std::array<const LagSeries*, Batch>
 // The coefficients of a series whose sums left the safe range, from its values scaled near 1 by
 // a power of two, which the coefficients do not see. A series already near 1 left it only
 // through values that are not finite, and its coefficients stay not numbers.
-void coefficientsOfScaled(const LagSeries& series) {
+[[gnu::cold]] void coefficientsOfScaled(const LagSeries& series) {
     const int exponent = analysis::largestExponent(series.values);
     if (exponent == 0) {
         return;

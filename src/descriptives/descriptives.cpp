@@ -54,7 +54,9 @@ int overflowScale(std::span<const double> series) {
 bool bootstrapMeans(analysis::AnalysisRun& run, std::span<const double> series,
                     std::span<double> replicates, std::int32_t countedBefore) {
     const int scale = overflowScale(series);
-    const std::vector<double> scaled = analysis::scaledDown(series, scale);
+    const std::vector<double> scaledCopy =
+        scale == 0 ? std::vector<double>() : analysis::scaledDown(series, scale);
+    const std::span<const double> scaled = scale == 0 ? series : scaledCopy;
     // A power of two of a few units at most, so the product is exact: 1 for ordinary series.
     const double unscale = std::ldexp(1.0, scale);
     const auto count = static_cast<std::int32_t>(series.size());
