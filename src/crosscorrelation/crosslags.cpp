@@ -2,6 +2,7 @@
 
 #include "analysis/basics.h"
 #include "analysis/correlationbasics.h"
+#include "analysis/scaling.h"
 
 #include <algorithm>
 #include <array>
@@ -40,16 +41,16 @@ std::pair<double, double> meansOf(std::span<const double> x, std::span<const dou
     return {sumX / count, sumY / count};
 }
 
-// The product of the standard deviations of x and y, with divisor n.
-double spreadOf(std::span<const double> x, std::span<const double> y, double meanX, double meanY) {
+// The sums of the squared deviations of x and of y from their means.
+std::pair<double, double> squaresOf(std::span<const double> x, std::span<const double> y,
+                                    double meanX, double meanY) {
     double squaresX = 0.0;
     double squaresY = 0.0;
     for (std::size_t i = 0; i < x.size(); ++i) {
         squaresX += (x[i] - meanX) * (x[i] - meanX);
         squaresY += (y[i] - meanY) * (y[i] - meanY);
     }
-    const double perPoint = 1.0 / static_cast<double>(x.size());
-    return std::sqrt(squaresX * perPoint) * std::sqrt(squaresY * perPoint);
+    return {squaresX, squaresY};
 }
 
 // The rho of a lag's ranked pairs; not a number when either column is wholly tied, as a
@@ -75,8 +76,22 @@ void pearsonCrossCorrelations(std::span<const double> x, std::span<const double>
     }
     const std::size_t length = x.size();
     const auto [meanX, meanY] = meansOf(x, y);
-    const double spread = spreadOf(x, y, meanX, meanY);
+    const auto [squaresX, squaresY] = squaresOf(x, y, meanX, meanY);
+    // Sums of squares that overflowed or underflowed (values far from 1, or a sum of values
+    // past the largest double) leave the correlations to the same series scaled near 1 by
+    // powers of two, which the correlations do not see. Series scaled so and still out of range
+    // hold values that are not finite, whose correlations are not numbers.
+    if (!analysis::isSafeSumOfSquares(squaresX) || !analysis::isSafeSumOfSquares(squaresY)) {
+        const int exponentX = analysis::largestExponent(x);
+        const int exponentY = analysis::largestExponent(y);
+        if (exponentX != 0 || exponentY != 0) {
+            pearsonCrossCorrelations(analysis::scaledDown(x, exponentX),
+                                     analysis::scaledDown(y, exponentY), k, correlations);
+            return;
+        }
+    }
     const double perPoint = 1.0 / static_cast<double>(length);
+    const double spread = std::sqrt(squaresX * perPoint) * std::sqrt(squaresY * perPoint);
     // Four lags at a time: each lag's products are still added in order of time, but the four
     // sums no longer wait for one another.
     constexpr std::size_t together = 4;

@@ -1,11 +1,13 @@
 #include "descriptives/autocorrelationcoefficients.h"
 
 #include "analysis/basics.h"
+#include "analysis/scaling.h"
 
 #include <array>
 #include <cstddef>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace autocorrelation {
 
@@ -82,8 +84,10 @@ void addLagSums(const Deviations<Batch>& deviations, std::size_t count, std::siz
     }
 }
 
-// The coefficients of series of one length, none of them constant.
-template <std::size_t Batch> void coefficientsOf(const std::array<const LagSeries*, Batch>& batch) {
+// The coefficients of series of one length, none of them constant. Returns, series by series,
+// whether its sum of squares was safe, so that nothing overflowed or underflowed on the way.
+template <std::size_t Batch>
+std::array<bool, Batch> coefficientsOf(const std::array<const LagSeries*, Batch>& batch) {
     const std::size_t count = batch[0]->values.size();
     const std::size_t lags = batch[0]->coefficients.size();
     Deviations<Batch> deviations;
@@ -112,12 +116,14 @@ template <std::size_t Batch> void coefficientsOf(const std::array<const LagSerie
         addLagSums<Batch>(deviations, count, k, width, sums);
     }
     const double perPoint = 1.0 / static_cast<double>(count);
+    std::array<bool, Batch> safe;
     for (std::size_t s = 0; s < Batch; ++s) {
         const std::span<double> coefficients = batch[s]->coefficients;
         for (std::size_t k = 1; k < firstWidth; ++k) {
             coefficients[k - 1] = firstSums[s][k];
         }
         const double squares = firstSums[s][0];
+        safe[s] = analysis::isSafeSumOfSquares(squares);
         for (std::size_t k = 1; k <= lags; ++k) {
             if (k >= count) {
                 coefficients[k - 1] = std::numeric_limits<double>::quiet_NaN();
@@ -127,6 +133,21 @@ template <std::size_t Batch> void coefficientsOf(const std::array<const LagSerie
             coefficients[k - 1] = (perProduct * coefficients[k - 1]) / (perPoint * squares);
         }
     }
+    return safe;
+}
+
+// The coefficients of a series whose sums left the safe range, from its values scaled near 1 by
+// a power of two, which the coefficients do not see. A series already near 1 left it only
+// through values that are not finite, and its coefficients stay not numbers.
+[[gnu::cold]] void coefficientsOfScaled(const LagSeries& series) {
+    const int exponent = analysis::largestExponent(series.values);
+    if (exponent == 0) {
+        return;
+    }
+    const std::vector<double> scaled = analysis::scaledDown(series.values, exponent);
+    const LagSeries scaledSeries{scaled, analysis::mean(scaled), series.coefficients,
+                                 series.deviations};
+    coefficientsOf<1>({&scaledSeries});
 }
 
 } // namespace
@@ -138,7 +159,9 @@ void lagCoefficients(const LagSeries& series) {
         }
         return;
     }
-    coefficientsOf<1>({&series});
+    if (!coefficientsOf<1>({&series})[0]) {
+        coefficientsOfScaled(series);
+    }
 }
 
 void lagCoefficients(const LagSeries& first, const LagSeries& second) {
@@ -147,7 +170,13 @@ void lagCoefficients(const LagSeries& first, const LagSeries& second) {
         lagCoefficients(second);
         return;
     }
-    coefficientsOf<2>({&first, &second});
+    const std::array<bool, 2> safe = coefficientsOf<2>({&first, &second});
+    if (!safe[0]) {
+        coefficientsOfScaled(first);
+    }
+    if (!safe[1]) {
+        coefficientsOfScaled(second);
+    }
 }
 
 } // namespace autocorrelation

@@ -17,7 +17,8 @@ struct LagSeries {
 // (x_t - mean)(x_(t+k) - mean) over t = 1..N-k and Q sums (x_t - mean)^2 over the whole series,
 // each sum in index order. Not a number for a series whose values are all equal and for a lag of
 // N or more. Observed series and resamples go through this one estimator, so a p-value compares
-// like with like.
+// like with like. A series whose sum of squares overflowed or underflowed (values far from 1,
+// or a spread too small for its square) is taken again scaled near 1 by a power of two.
 void lagCoefficients(const LagSeries& series);
 
 // The same for two series of one length and one number of lags, to the last bit; their sums

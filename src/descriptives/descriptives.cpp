@@ -6,12 +6,15 @@
 #include "analysis/draws.h"
 #include "analysis/report.h"
 #include "analysis/run.h"
+#include "analysis/scaling.h"
 #include "data/module1.h"
 #include "descriptives/replicatesort.h"
 #include "framework/conversions.h"
 #include "framework/random.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,10 +40,25 @@ constexpr std::array<IntervalRow, intervalCount> intervalRows{{
 
 const std::string runningTitle = "Running Bootstrapped Means";
 
+// The power of two by which a sum of count values of the series is scaled down to stay finite:
+// count times the largest magnitude, under 2^(bit width of count + exponent + 1), must stay
+// below 2^1024. 0 for every series but those near the top of the range, and a few powers at
+// most: only values near the bottom of the range then lose bits.
+int overflowScale(std::span<const double> series) {
+    const int width = std::bit_width(series.size());
+    return std::max(0, analysis::largestExponent(series) + 1 + width - 1023);
+}
+
 // Fills every element of replicates with the mean of one resample of the series, drawn with
 // replacement, one position per value. False when the run was cancelled.
 bool bootstrapMeans(analysis::AnalysisRun& run, std::span<const double> series,
                     std::span<double> replicates, std::int32_t countedBefore) {
+    const int scale = overflowScale(series);
+    const std::vector<double> scaledCopy =
+        scale == 0 ? std::vector<double>() : analysis::scaledDown(series, scale);
+    const std::span<const double> scaled = scale == 0 ? series : scaledCopy;
+    // A power of two of a few units at most, so the product is exact: 1 for ordinary series.
+    const double unscale = std::ldexp(1.0, scale);
     const auto count = static_cast<std::int32_t>(series.size());
     const auto divisor = static_cast<double>(count);
     bool completed = false;
@@ -51,9 +69,9 @@ bool bootstrapMeans(analysis::AnalysisRun& run, std::span<const double> series,
                 double sum = 0.0;
                 for (std::int32_t i = 0; i < count; ++i) {
                     sum +=
-                        series[static_cast<std::size_t>(analysis::drawPosition(stream, count) - 1)];
+                        scaled[static_cast<std::size_t>(analysis::drawPosition(stream, count) - 1)];
                 }
-                replicates[static_cast<std::size_t>(b - 1)] = sum / divisor;
+                replicates[static_cast<std::size_t>(b - 1)] = (sum / divisor) * unscale;
             },
             countedBefore);
     });

@@ -4,6 +4,7 @@
 #include "data/module1.h"
 #include "framework/runtime.h"
 
+#include <cmath>
 #include <span>
 
 namespace Module1 {
@@ -21,7 +22,9 @@ void RemoveLevel() {
     const auto phaseSeries = [](std::int32_t p) {
         return std::span<const double>(v[p]).subspan(1, static_cast<std::size_t>(phasen[p]));
     };
-    const double effect = analysis::mean(phaseSeries(2)) - analysis::mean(phaseSeries(1));
+    const double firstMean = analysis::mean(phaseSeries(1));
+    const double secondMean = analysis::mean(phaseSeries(2));
+    const double effect = secondMean - firstMean;
     // The whole series holds the rows with a value in row order; a row takes the shift by its
     // label, so phases that alternate (ABAB) are shifted point by point.
     std::int32_t point = 0;
@@ -31,7 +34,10 @@ void RemoveLevel() {
         }
         ++point;
         if (phaseKey(row) == phaselabel[2]) {
-            v[0][point] = v[0][point] - effect;
+            // Means near the top of the range in both directions have a difference past it;
+            // the shifted value itself can still be finite.
+            v[0][point] = std::isfinite(effect) ? v[0][point] - effect
+                                                : (v[0][point] - secondMean) + firstMean;
         }
     }
     phaseromved = true;

@@ -2,8 +2,11 @@
 
 #include "analysis/basics.h"
 #include "analysis/report.h"
+#include "analysis/scaling.h"
 #include "data/module1.h"
 #include "framework/conversions.h"
+
+#include <cmath>
 
 namespace autocorrelation {
 
@@ -11,9 +14,18 @@ void replaceByTrendResiduals(std::span<double> series) {
     if (series.empty()) {
         return;
     }
+    // Values far from 1 take their residuals scaled near 1 by a power of two, so that the fitted
+    // values neither overflow on the way nor round to the few digits of the subnormal range.
+    const int exponent = analysis::largestExponent(series);
+    const int scale = analysis::isFarFromOne(exponent) ? exponent : 0;
+    for (double& value : series) {
+        value = std::ldexp(value, -scale);
+    }
     const analysis::Line line = analysis::trendLine(series);
     for (std::size_t i = 0; i < series.size(); ++i) {
-        series[i] = series[i] - (line.intercept + line.slope * static_cast<double>(i + 1));
+        const double residual =
+            series[i] - (line.intercept + line.slope * static_cast<double>(i + 1));
+        series[i] = std::ldexp(residual, scale);
     }
 }
 

@@ -9,8 +9,10 @@
 #include "support/fakeprogress.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -185,6 +187,93 @@ TEST_F(CrossCorrTest, SeededReportsByteForByte) {
         EXPECT_EQ(output.blocks[0], expected.text);
         EXPECT_EQ(Module1::n, 12);
     }
+}
+
+// Seventeen digits, which read back as the same double.
+std::string exactText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+TEST_F(CrossCorrTest, DataAndModelsFarFromOneGiveTheReportOfTheSameNearOne) {
+    struct Case {
+        std::string name;
+        std::vector<double> x;
+        std::vector<double> y;
+        Module1::CrossFields fields; // with the series' N filled in
+    };
+    // The report of a seeded run on the pairs, every value typed with all its digits.
+    const auto reportOf = [&](const Case& c) {
+        std::vector<Row> rows;
+        for (std::size_t i = 0; i < c.x.size(); ++i) {
+            rows.push_back({exactText(c.x[i]), exactText(c.y[i])});
+        }
+        clearGrid();
+        fill(rows);
+        Module1::loadvectors();
+        Module1::CrossFields fields = c.fields;
+        fields.simulations = "200";
+        fields.lags = "2";
+        const Module1::CrossSettings settings = settingsFor(fields);
+        framework::seedRnd(2024);
+        output.blocks.clear();
+        Module1::crosscorr(settings, progress, output);
+        return output.blocks.empty() ? std::string() : output.blocks[0];
+    };
+    const auto times = [](std::vector<double> values, double factor) {
+        for (double& value : values) {
+            value *= factor;
+        }
+        return values;
+    };
+    const auto model = [](std::string intercept, std::string slope, std::string stdev) {
+        Module1::CrossFields fields;
+        fields.intercept1 = intercept;
+        fields.slope1 = slope;
+        fields.stdev1 = stdev;
+        fields.intercept2 = intercept;
+        fields.slope2 = slope;
+        fields.stdev2 = stdev;
+        return fields;
+    };
+    const std::vector<double> pulse{1e300, -1e300, 1, 2, 3, 5, 2, 8, 1, 0};
+    const std::vector<double> pulseNearOne{1, -1, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::vector<double> other{3, 1, 4, 1, 5, 9, 2, 6, 5, 3};
+    const Module1::CrossFields unit = model("0", "0", "1");
+    const Module1::CrossFields line = model("1", "0.1", "1");
+    // Each case far from 1, then the same near 1: the squares of the data past the largest
+    // double, below the smallest, and in the subnormal range (whole multiples of its smallest
+    // step, which are exact); models whose series lie far from 1.
+    const std::vector<std::pair<Case, Case>> cases{
+        {{"pulse", pulse, other, unit}, {"", pulseNearOne, other, unit}},
+        {{"1e159 and 1e-201", times(twelveX, 1e159), times(twelveY, 1e-201), unit},
+         {"", twelveX, twelveY, unit}},
+        {{"subnormal", times(twelveX, 0x1p-1074), twelveY, unit}, {"", twelveX, twelveY, unit}},
+        {{"StDev 2^600", twelveX, twelveY, model("0", "0", exactText(0x1p600))},
+         {"", twelveX, twelveY, unit}},
+        {{"StDev 1e160", twelveX, twelveY, model("0", "0", "1e160")}, {"", twelveX, twelveY, unit}},
+        {{"StDev 1e-163", twelveX, twelveY, model("0", "0", "1e-163")},
+         {"", twelveX, twelveY, unit}},
+        {{"line times 1e300", twelveX, twelveY, model("1e300", "1e299", "1e300")},
+         {"", twelveX, twelveY, line}},
+    };
+    for (const auto& [far, nearOne] : cases) {
+        const std::string expected = reportOf(nearOne);
+        EXPECT_NE(expected.find("LAG:0   r="), std::string::npos) << expected;
+        EXPECT_EQ(reportOf(far), expected) << far.name;
+    }
+
+    // Series past the largest double (a slope of 1e308 over 12 points) have no correlations,
+    // which count as at least as extreme: p = 1 at every lag, never a finite wrong r.
+    const std::string beyond = reportOf({"", twelveX, twelveY, model("0", "1e308", "1")});
+    std::size_t lines = 0;
+    for (std::size_t at = beyond.find("LAG:"); at != std::string::npos;
+         at = beyond.find("LAG:", at + 1)) {
+        EXPECT_EQ(beyond.substr(at + 15, 10), "  p= 1.000") << beyond;
+        ++lines;
+    }
+    EXPECT_EQ(lines, 5u);
 }
 
 // The p of a lag-0 line, read from the report.

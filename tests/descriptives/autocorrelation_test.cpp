@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -388,6 +389,54 @@ TEST_F(AutocorrelationTest, SeededReportsOfEachOption) {
     }
     EXPECT_TRUE(alert.asked.empty());
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(AutocorrelationTest, DataFarFromOneGiveTheCoefficientsOfTheSameNearOne) {
+    // The two phases of fillTwoPhases, with the row that holds no value.
+    const std::vector<double> values{12, 15, 11, 14, 0,  16, 13, 17, 15,
+                                     22, 19, 24, 23, 27, 21, 26, 25, 28};
+    struct Case {
+        AutocorrelationData data;
+        double factor;
+        double offset = 0.0;      // taken off every value first
+        double phaseOneGap = 0.0; // added to the values of phase 1 first
+    };
+    // The report of a seeded run on the values of the case, at its factor or at 1.
+    const auto reportOf = [&](const Case& c, double factor) {
+        std::vector<Row> rows;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            char text[32];
+            const double gap = i < 9 ? 0.0 : c.phaseOneGap;
+            std::snprintf(text, sizeof text, "%.17g", (values[i] + gap - c.offset) * factor);
+            rows.push_back({i == 4 ? "" : text, i < 9 ? "0" : "1"});
+        }
+        clearGrid();
+        fill(rows);
+        output.blocks.clear();
+        framework::seedRnd(2026);
+        run(c.data, 201, 3);
+        return output.blocks.empty() ? std::string() : output.blocks.back();
+    };
+    // Squares past the largest double, below the smallest, sums of resamples past it; whole
+    // multiples of the smallest subnormal, which are exact (their residuals and phase means would
+    // round to that step, so only the raw series); phase means whose difference passes the
+    // largest double.
+    std::vector<Case> cases;
+    for (const AutocorrelationData data :
+         {AutocorrelationData::Raw, AutocorrelationData::OlsResiduals,
+          AutocorrelationData::PhaseEffectRemoved}) {
+        for (const double factor : {1e160, 1e-200, 6e306}) {
+            cases.push_back({data, factor});
+        }
+    }
+    cases.push_back({AutocorrelationData::Raw, 0x1p-1074});
+    // Phase means of -1.25e308 and 1.13e308, with every shifted value in range.
+    cases.push_back({AutocorrelationData::PhaseEffectRemoved, 6e306, 35.0, 30.0});
+    for (const Case& c : cases) {
+        EXPECT_EQ(reportOf(c, c.factor), reportOf(c, 1.0))
+            << static_cast<int>(c.data) << ", times " << c.factor;
+    }
+    EXPECT_EQ(reportOf(cases[0], 1.0), rawReport);
 }
 
 TEST_F(AutocorrelationTest, WhatHasNoCoefficientReadsUndefined) {

@@ -504,4 +504,40 @@ TEST_F(DescriptivesTest, ControlHeldCancelsWithoutOutput) {
     EXPECT_TRUE(output.blocks.empty());
 }
 
+TEST_F(DescriptivesTest, IntervalsOfMeansNearTheTopOfTheRangeAreThoseNearOneScaled) {
+    // Every resample of 1e308, 1.5e308, 1.7e308, 1.6e308 sums past the largest double.
+    const std::vector<double> nearOne{1, 1.5, 1.7, 1.6};
+    const auto intervalLines = [&](double factor) {
+        std::vector<std::string> values;
+        for (const double value : nearOne) {
+            values.push_back(CStr(value * factor));
+        }
+        clearGrid();
+        fillValues(values);
+        DescriptivesSettings settings = nothingShown();
+        settings.means = true;
+        settings.intervals = {true, true, true, true};
+        settings.iterations = 1000;
+        framework::seedRnd(15);
+        const std::string text = report(settings);
+        std::vector<std::string> lines;
+        for (std::size_t at = text.find("C.I. = "); at != std::string::npos;
+             at = text.find("C.I. = ", at + 1)) {
+            const std::size_t start = text.rfind('\n', at) + 1;
+            lines.push_back(text.substr(start, text.find('\n', at) - start));
+        }
+        return lines;
+    };
+    std::vector<std::string> expected;
+    for (const std::string& line : intervalLines(1.0)) {
+        const std::size_t values = line.find("= ") + 2;
+        const std::size_t to = line.find(" TO ");
+        expected.push_back(line.substr(0, values) +
+                           CStr(framework::CDbl(line.substr(values, to - values)) * 1e308) +
+                           " TO " + CStr(framework::CDbl(line.substr(to + 4)) * 1e308));
+    }
+    ASSERT_EQ(expected.size(), 4u);
+    EXPECT_EQ(intervalLines(1e308), expected);
+}
+
 } // namespace
