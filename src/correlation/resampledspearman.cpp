@@ -8,7 +8,7 @@ namespace correlation {
 ResampledSpearman::ResampledSpearman(std::span<const double> x, std::span<const double> yRanks,
                                      double yTieSum)
     : classes_(x.first(std::min(x.size(), yRanks.size()))),
-      countBits_(std::bit_width(std::min(x.size(), yRanks.size()))),
+      countBits_(static_cast<int>(std::bit_width(std::min(x.size(), yRanks.size())))),
       drawn_(std::min(x.size(), yRanks.size())), tallyOfPair_(drawn_.size()),
       tally_(static_cast<std::size_t>(classes_.classes())), twiceRank_(tally_.size()),
       yTieSum_(yTieSum) {
