@@ -111,32 +111,15 @@ double averageRanks(std::span<const double> values, std::span<double> ranks) {
     return tieSum;
 }
 
-DrawnRanks::DrawnRanks(std::span<const double> observed) : classOf_(observed.size()) {
+RankClasses::RankClasses(std::span<const double> observed) : classOf_(observed.size()) {
     const std::vector<IndexedValue> order = inOrder(observed);
-    std::int32_t classes = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (i > 0 && ranksBelow(order[i - 1].value, order[i].value)) {
-            ++classes;
+            ++classes_;
         }
-        classOf_[order[i].index] = classes;
+        classOf_[order[i].index] = classes_;
     }
-    members_.resize(order.empty() ? 0 : static_cast<std::size_t>(classes) + 1);
-    classRank_.resize(members_.size());
-}
-
-double DrawnRanks::settle() {
-    double tieSum = 0.0;
-    std::int64_t position = 1;
-    for (std::size_t c = 0; c < members_.size(); ++c) {
-        const std::int64_t size = members_[c];
-        if (size == 0) {
-            continue;
-        }
-        classRank_[c] = rankOfGroup(position, size);
-        position += size;
-        tieSum = withGroup(tieSum, size);
-    }
-    return tieSum;
+    classes_ += order.empty() ? 0 : 1;
 }
 
 double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> ranksY,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -45,46 +44,30 @@ inline double withGroup(double tieSum, std::int64_t size) {
     return (tieSum + t * t * t) - t;
 }
 
-// Average ranks of values drawn, with replacement, from a fixed set of observed values. The ranks
-// of a resample depend only on how often each distinct observed value was drawn, so they come
-// from those counts in time linear in the number of draws: the same ranks and tie sum as
-// averageRanks of the drawn values.
-class DrawnRanks {
+// Twice the rank of a group of equal values at positions lowest .. lowest + size - 1: a whole
+// number, as the mean of whole positions is a multiple of 1/2.
+inline std::int64_t twiceRankOfGroup(std::int64_t lowest, std::int64_t size) {
+    return 2 * lowest + size - 1;
+}
+
+// The distinct values of a fixed set of observed values, numbered 0, 1, .. in rank order. The
+// average ranks of values drawn from the set with replacement depend only on how often each
+// class was drawn: a class takes the positions after those of every lower class drawn.
+class RankClasses {
   public:
-    explicit DrawnRanks(std::span<const double> observed);
+    explicit RankClasses(std::span<const double> observed);
 
-    // Starts a resample.
-    void clear() { std::fill(members_.begin(), members_.end(), 0); }
-
-    // The class of observed value index (0-based): the rank order of its distinct value.
+    // The class of observed value index (0-based).
     std::int32_t classOf(std::int32_t index) const {
         return classOf_[static_cast<std::size_t>(index)];
     }
 
-    // Counts a draw of observed value index and returns its class.
-    std::int32_t draw(std::int32_t index) {
-        const std::int32_t c = classOf(index);
-        ++members_[static_cast<std::size_t>(c)];
-        return c;
-    }
-
-    // Once every draw is counted: works out the rank of every class drawn and returns the tie
-    // sum of the resample.
-    double settle();
-
-    // The average rank of a draw of class c in the settled resample, and how often it was drawn.
-    double rankOfClass(std::int32_t c) const { return classRank_[static_cast<std::size_t>(c)]; }
-    std::int64_t drawsOfClass(std::int32_t c) const {
-        return members_[static_cast<std::size_t>(c)];
-    }
-
     // The number of distinct observed values.
-    std::int32_t classes() const { return static_cast<std::int32_t>(members_.size()); }
+    std::int32_t classes() const { return classes_; }
 
   private:
     std::vector<std::int32_t> classOf_; // observed index -> rank order of its value
-    std::vector<std::int64_t> members_; // draws of each distinct value
-    std::vector<double> classRank_;     // the average rank of each distinct value drawn
+    std::int32_t classes_ = 0;
 };
 
 // The tie-corrected Spearman rho of two columns of average ranks with their tie sums.

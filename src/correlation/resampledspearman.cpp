@@ -1,36 +1,47 @@
 #include "correlation/resampledspearman.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace correlation {
 
 ResampledSpearman::ResampledSpearman(std::span<const double> x, std::span<const double> yRanks,
                                      double yTieSum)
-    : ranks_(x.first(std::min(x.size(), yRanks.size()))), drawn_(std::min(x.size(), yRanks.size())),
-      twiceYRank_(drawn_.size()), twiceYRankSum_(static_cast<std::size_t>(ranks_.classes())),
+    : classes_(x.first(std::min(x.size(), yRanks.size()))),
+      countBits_(static_cast<int>(std::bit_width(std::min(x.size(), yRanks.size())))),
+      drawn_(std::min(x.size(), yRanks.size())), tallyOfPair_(drawn_.size()),
+      tally_(static_cast<std::size_t>(classes_.classes())), twiceRank_(tally_.size()),
       yTieSum_(yTieSum) {
     for (std::size_t i = 0; i < drawn_.size(); ++i) {
-        twiceYRank_[i] = static_cast<std::int64_t>(2.0 * yRanks[i]);
-        yRankSquares_ += yRanks[i] * yRanks[i];
+        const auto twiceYRank = static_cast<std::int64_t>(2.0 * yRanks[i]);
+        tallyOfPair_[i] = (twiceYRank << countBits_) + 1;
+        fourYRankSquares_ += twiceYRank * twiceYRank;
     }
 }
 
-double ResampledSpearman::rho(double xTieSum) const {
-    double xRankSquares = 0.0;
-    double crossProducts = 0.0;
-    for (std::int32_t c = 0; c < ranks_.classes(); ++c) {
-        const std::int64_t draws = ranks_.drawsOfClass(c);
-        if (draws == 0) {
-            continue;
-        }
-        const double rank = ranks_.rankOfClass(c);
-        xRankSquares += static_cast<double>(draws) * rank * rank;
-        crossProducts += rank * static_cast<double>(twiceYRankSum_[static_cast<std::size_t>(c)]);
+double ResampledSpearman::settle() {
+    const std::int64_t countMask = (std::int64_t{1} << countBits_) - 1;
+    std::int64_t position = 1;
+    std::int64_t tieSum = 0;
+    std::int64_t fourXRankSquares = 0;
+    std::int64_t fourCrossProducts = 0;
+    // A class not drawn has a size of 0 and adds nothing, so it needs no test of its own.
+    for (std::size_t c = 0; c < tally_.size(); ++c) {
+        const std::int64_t size = tally_[c] & countMask;
+        const std::int64_t twiceYRankSum = tally_[c] >> countBits_;
+        tally_[c] = 0;
+        const std::int64_t twiceRank = analysis::twiceRankOfGroup(position, size);
+        twiceRank_[c] = twiceRank;
+        position += size;
+        tieSum += size * size * size - size;
+        fourXRankSquares += size * twiceRank * twiceRank;
+        fourCrossProducts += twiceRank * twiceYRankSum;
     }
-    // crossProducts holds 2 sum rx ry.
-    const double squaredDifferences = (xRankSquares - crossProducts) + yRankSquares_;
-    return analysis::rhoFromSquaredDifferences(drawn_.size(), squaredDifferences, xTieSum,
-                                               yTieSum_);
+    lastTieSum_ = static_cast<double>(tieSum);
+    const std::int64_t fourSquaredDifferences =
+        (fourXRankSquares - 2 * fourCrossProducts) + fourYRankSquares_;
+    return analysis::rhoFromSquaredDifferences(
+        drawn_.size(), static_cast<double>(fourSquaredDifferences) / 4.0, lastTieSum_, yTieSum_);
 }
 
 std::optional<double> ResampledSpearman::lastResample(std::span<const double> x,
@@ -41,7 +52,9 @@ std::optional<double> ResampledSpearman::lastResample(std::span<const double> x,
     }
     for (std::size_t i = 0; i < drawn_.size(); ++i) {
         values[i] = x[static_cast<std::size_t>(drawn_[i])];
-        ranks[i] = ranks_.rankOfClass(ranks_.classOf(drawn_[i]));
+        ranks[i] =
+            static_cast<double>(twiceRank_[static_cast<std::size_t>(classes_.classOf(drawn_[i]))]) /
+            2.0;
     }
     return lastTieSum_;
 }

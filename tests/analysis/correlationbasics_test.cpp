@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -113,33 +114,25 @@ TEST(CorrelationTest, SortedRanksMatchTheCountToTheLastBit) {
     }
 }
 
-TEST(CorrelationTest, DrawnRanksMatchRankingTheDrawnValues) {
-    const std::vector<std::vector<double>> observedSets{
-        {3, 1, 3, 2}, {5, 5, 5, 5}, {0.25, -1, 4, 4, 0.25, 7, -1, 4, 2.5}};
-    for (const std::vector<double>& observed : observedSets) {
-        analysis::DrawnRanks drawnRanks(observed);
-        for (int draw = 0; draw < 20; ++draw) {
-            std::vector<std::int32_t> drawn;
-            std::vector<double> values;
-            for (std::size_t i = 0; i < observed.size(); ++i) {
-                drawn.push_back(
-                    static_cast<std::int32_t>((i * 5 + draw * 3 + i * i * draw) % observed.size()));
-                values.push_back(observed[drawn.back()]);
-            }
-            drawnRanks.clear();
-            std::vector<std::int32_t> classes;
-            for (const std::int32_t index : drawn) {
-                classes.push_back(drawnRanks.draw(index));
-            }
-            const double tieSum = drawnRanks.settle();
-            std::vector<double> fromDraws;
-            for (const std::int32_t c : classes) {
-                fromDraws.push_back(drawnRanks.rankOfClass(c));
-            }
-            std::vector<double> fromValues(values.size());
-            EXPECT_EQ(tieSum, averageRanks(values, fromValues));
-            EXPECT_EQ(fromDraws, fromValues);
+TEST(CorrelationTest, RankClassesNumberTheDistinctValuesInRankOrder) {
+    struct ClassCase {
+        std::vector<double> observed;
+        std::vector<std::int32_t> classOf;
+    };
+    const std::vector<ClassCase> cases{
+        {{0.25, -1, 4, 4, 0.25, 7, -1, 4, 2.5}, {1, 0, 3, 3, 1, 4, 0, 3, 2}},
+        {{5, 5, 5, 5}, {0, 0, 0, 0}},
+        {{}, {}},
+    };
+    for (const ClassCase& c : cases) {
+        const analysis::RankClasses classes(c.observed);
+        std::vector<std::int32_t> classOf;
+        for (std::size_t i = 0; i < c.observed.size(); ++i) {
+            classOf.push_back(classes.classOf(static_cast<std::int32_t>(i)));
         }
+        EXPECT_EQ(classOf, c.classOf);
+        const auto highest = std::max_element(c.classOf.begin(), c.classOf.end());
+        EXPECT_EQ(classes.classes(), highest == c.classOf.end() ? 0 : *highest + 1);
     }
 }
 
