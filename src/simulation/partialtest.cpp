@@ -46,7 +46,7 @@ void runpartialcorr(const simulation::SimulationSettings& settings, Progress& pr
     const double rxy = analysis::pearsonR(dv, phases);
     const double rxz = analysis::pearsonR(dv, trend);
     const double ryz = analysis::pearsonR(phases, trend);
-    const double observed = partialcorr(rxy, rxz, ryz);
+    const double observed = partialcorr(rxy, rxz, ryz, dv.size());
 
     const std::int32_t length = model.length();
     n = length;
@@ -71,7 +71,7 @@ void runpartialcorr(const simulation::SimulationSettings& settings, Progress& pr
             simulation::simulateSeries(stream, model, errors, shocks, series);
             centred.centre(series);
             centred.correlate(columns, correlations);
-            grid.add(partialcorr(correlations[0], correlations[1], predictorTrend));
+            grid.add(partialcorr(correlations[0], correlations[1], predictorTrend, size));
         });
     });
     if (!completed) {

@@ -273,15 +273,17 @@ void runsimtest(const simulation::SimulationSettings& settings, Progress& progre
         settings, {"Spearman Rho", {"Rho = ", "|RHO|="}}, progress, output);
 }
 
-double partialcorr(double rxy, double rxz, double ryz) {
+double partialcorr(double rxy, double rxz, double ryz, std::size_t pairs) {
     const double t = rxz * ryz;
     const double num = rxy - t;
     const double u = 1.0 - rxz * rxz;
     const double w = 1.0 - ryz * ryz;
     // An x or y on a straight line in time, to the precision of its data, leaves no residual to
-    // correlate: its 1 - r^2 with z is rounding alone, a few units in the last place of 1 or
-    // below 0, and dividing by it would pass any number off as a partial correlation.
-    constexpr double collinear = 4.0 * std::numeric_limits<double>::epsilon();
+    // correlate: its 1 - r^2 with z is rounding alone, or below 0, and dividing by it would pass
+    // any number off as a partial correlation. The rounding of r grows with the number of
+    // pairs summed, to some sixteen units in the last place of 1 at 199 pairs.
+    const double collinear =
+        4.0 * static_cast<double>(pairs) * std::numeric_limits<double>::epsilon();
     if (u <= collinear || w <= collinear) {
         return std::numeric_limits<double>::quiet_NaN();
     }

@@ -20,9 +20,10 @@ void runsimtest(const simulation::SimulationSettings& settings, Progress& progre
 void runpartialcorr(const simulation::SimulationSettings& settings, Progress& progress,
                     Output& output);
 
-// The partial correlation of x and y given z from the three pairwise correlations, kept inside
-// [-1, 1]; not a number when x or y is collinear with z to the data's precision.
-double partialcorr(double rxy, double rxz, double ryz);
+// The partial correlation of x and y given z from the three pairwise correlations of the given
+// number of pairs, kept inside [-1, 1]; not a number when x or y is collinear with z to the
+// data's precision.
+double partialcorr(double rxy, double rxz, double ryz, std::size_t pairs);
 
 } // namespace Module1
 

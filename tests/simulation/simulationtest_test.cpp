@@ -332,10 +332,17 @@ TEST_F(SimulationTest, SeriesBeyondTheDoubleRangeGiveNoP) {
 // A DV on a straight line in time leaves no partial correlation given the trend: its 1 - r^2
 // with the trend is rounding alone.
 TEST_F(SimulationTest, PartialCorrelationOfAStraightLineIsUndefined) {
-    for (const int points : {37, 5}) {
+    struct Line {
+        int tenthsBefore; // the DV runs (tenthsBefore + 1) / 10, (tenthsBefore + 2) / 10, ...
+        int points;
+    };
+    // 7.1 .. 11.0 leaves its 1 - r^2 at some ten units in the last place of 1.
+    for (const Line line : {Line{0, 37}, Line{0, 5}, Line{70, 40}}) {
+        const int points = line.points;
         std::vector<GridRow> rows;
         for (int i = 1; i <= points; ++i) {
-            rows.push_back({std::to_string(i / 10) + "." + std::to_string(i % 10),
+            const int tenths = line.tenthsBefore + i;
+            rows.push_back({std::to_string(tenths / 10) + "." + std::to_string(tenths % 10),
                             i <= points / 2 ? "0" : "1"});
         }
         clearGrid();
@@ -405,17 +412,18 @@ TEST_F(SimulationTest, PartialCorrelationRefusesFewerThanTwoPairs) {
 
 TEST(PartialCorrelation, FromThreePairwiseCorrelations) {
     // (0.5 - 0.3 * 0.4) / sqrt((1 - 0.09) * (1 - 0.16)) = 0.38 / sqrt(0.7644)
-    EXPECT_DOUBLE_EQ(Module1::partialcorr(0.5, 0.3, 0.4), 0.38 / std::sqrt(0.7644));
-    EXPECT_TRUE(std::isnan(Module1::partialcorr(1.0, 1.0, 1.0)));
+    EXPECT_DOUBLE_EQ(Module1::partialcorr(0.5, 0.3, 0.4, 10), 0.38 / std::sqrt(0.7644));
+    EXPECT_TRUE(std::isnan(Module1::partialcorr(1.0, 1.0, 1.0, 10)));
     // A true partial of 1, which the rounding of the formula alone puts at 1 + 2^-52.
     const double rxz = 0.01;
     const double ryz = 0.87;
     const double rxy = rxz * ryz + std::sqrt((1.0 - rxz * rxz) * (1.0 - ryz * ryz));
-    EXPECT_EQ(Module1::partialcorr(rxy, rxz, ryz), 1.0);
-    // x collinear with z but for the last bits of its r: 1 - r^2 is 2^-52 at 1 - 2^-53, and
-    // 2^-49 at 1 - 2^-50, where x still has a residual to correlate.
-    EXPECT_TRUE(std::isnan(Module1::partialcorr(0.5, 1.0 - 0x1p-53, 0.3)));
-    EXPECT_FALSE(std::isnan(Module1::partialcorr(0.5, 1.0 - 0x1p-50, 0.3)));
+    EXPECT_EQ(Module1::partialcorr(rxy, rxz, ryz, 10), 1.0);
+    // x collinear with z but for the last bits of its r: over ten pairs 1 - r^2 is 2^-47 at
+    // 1 - 2^-48, within the rounding of r, and 2^-45 at 1 - 2^-46, where x still has a
+    // residual to correlate.
+    EXPECT_TRUE(std::isnan(Module1::partialcorr(0.5, 1.0 - 0x1p-48, 0.3, 10)));
+    EXPECT_FALSE(std::isnan(Module1::partialcorr(0.5, 1.0 - 0x1p-46, 0.3, 10)));
 }
 
 } // namespace

@@ -128,7 +128,7 @@ TEST(PartialCorrelationValue, AgreesWithTheResidualCorrelation) {
     const std::vector<double> y{0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1};
     const std::vector<double> z{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     const double partial = Module1::partialcorr(analysis::pearsonR(x, y), analysis::pearsonR(x, z),
-                                                analysis::pearsonR(y, z));
+                                                analysis::pearsonR(y, z), x.size());
     EXPECT_NEAR(partial, 0.3354639880348081, 1e-12);
 }
 
