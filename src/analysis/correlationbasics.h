@@ -29,12 +29,17 @@ double lagAutocorrelation(std::span<const double> series, std::int32_t lag);
 // equal values. ranks must hold at least as many elements as values.
 double averageRanks(std::span<const double> values, std::span<double> ranks);
 
-// The rank of a group of equal values at positions lowest .. lowest + size - 1: the integer
-// sum of those positions divided by the size, exactly as a position-by-position count gives it.
+// Twice the rank of a group of equal values at positions lowest .. lowest + size - 1: the mean
+// of those positions is lowest + (size - 1) / 2, a multiple of 1/2, so twice it is whole.
+inline std::int64_t twiceRankOfGroup(std::int64_t lowest, std::int64_t size) {
+    return 2 * lowest + size - 1;
+}
+
+// The rank of such a group, exactly as a position-by-position count gives it: half of a whole
+// number far below 2^53 is a double without rounding.
 // Inline, as this and withGroup run once per group of every ranked series.
 inline double rankOfGroup(std::int64_t lowest, std::int64_t size) {
-    const std::int64_t positionSum = size * lowest + size * (size - 1) / 2;
-    return static_cast<double>(positionSum) / static_cast<double>(size);
+    return static_cast<double>(twiceRankOfGroup(lowest, size)) / 2.0;
 }
 
 // t^3 - t of a group of t equal values added to a tie sum. Every term is a whole number far
@@ -42,12 +47,6 @@ inline double rankOfGroup(std::int64_t lowest, std::int64_t size) {
 inline double withGroup(double tieSum, std::int64_t size) {
     const auto t = static_cast<double>(size);
     return (tieSum + t * t * t) - t;
-}
-
-// Twice the rank of a group of equal values at positions lowest .. lowest + size - 1: a whole
-// number, as the mean of whole positions is a multiple of 1/2.
-inline std::int64_t twiceRankOfGroup(std::int64_t lowest, std::int64_t size) {
-    return 2 * lowest + size - 1;
 }
 
 // The distinct values of a fixed set of observed values, numbered 0, 1, .. in rank order. The

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/conversions.h"
+
 #include <QLineEdit>
 #include <QString>
 
@@ -19,6 +21,12 @@ Control* place(Control* control, const QString& name, int left, int top, int wid
 // The text of a field as the settings readers take it.
 inline std::string textOf(const QLineEdit* field) {
     return field->text().toStdString();
+}
+
+// True for a field that holds nothing but blanks: one emptied to be typed again, which has no
+// value yet to react to.
+inline bool isBlank(const QLineEdit& field) {
+    return framework::trimBlanks(textOf(&field)).empty();
 }
 
 } // namespace analysis

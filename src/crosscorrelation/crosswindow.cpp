@@ -180,7 +180,7 @@ void crosswindow::showEstimates(bool onlyAcceptable) {
 
 void crosswindow::lagChanged(const QLineEdit& lagField) {
     // A Lag field emptied to be typed again holds no lag yet: nothing to estimate or refuse.
-    if (framework::trimBlanks(textOf(&lagField)).empty()) {
+    if (analysis::isBlank(lagField)) {
         return;
     }
     if (!Module1::acceptablelag(textOf(&lagField), Module1::n)) {

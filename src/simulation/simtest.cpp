@@ -272,14 +272,12 @@ void simtest::PushButton2_Action() {
 
 namespace {
 
-// A lag field emptied to be typed again holds no lag yet: no estimate is taken from it.
-bool isBlank(const QLineEdit& field) {
-    return framework::trimBlanks(textOf(&field)).empty();
-}
+using analysis::isBlank;
 
-bool holdsLag(const QLineEdit& field) {
+// The lag a field holds as a whole, when it is one.
+std::optional<double> lagHeld(const QLineEdit& field) {
     const std::optional<double> lag = framework::wholeTextNumber(textOf(&field));
-    return lag && isLag(*lag);
+    return lag && isLag(*lag) ? lag : std::nullopt;
 }
 
 std::int32_t lagIn(const QLineEdit& field) {
@@ -318,10 +316,11 @@ void simtest::phaseLagChanged(QLineEdit& lagField, const QLineEdit& sizeField, Q
         return;
     }
     const double longest = framework::CDbl(textOf(&sizeField)) - 1.0;
-    if (!holdsLag(lagField)) {
+    const std::optional<double> lag = lagHeld(lagField);
+    if (!lag) {
         Module1::notify(lagNotWhole);
         resetLag(lagField);
-    } else if (longest < framework::CDbl(textOf(&lagField))) {
+    } else if (longest < *lag) {
         Module1::notify(lagTooLong);
         resetLag(lagField);
     }
@@ -329,7 +328,7 @@ void simtest::phaseLagChanged(QLineEdit& lagField, const QLineEdit& sizeField, Q
 }
 
 void simtest::EditField14_TextChange() {
-    if (!isBlank(*editFields_[14]) && !holdsLag(*editFields_[14])) {
+    if (!isBlank(*editFields_[14]) && !lagHeld(*editFields_[14])) {
         Module1::notify(lagNotWhole);
         resetLag(*editFields_[14]);
     }
