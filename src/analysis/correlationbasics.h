@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -79,15 +81,47 @@ double tieCorrectedRho(std::span<const double> ranksX, std::span<const double> r
 double rhoFromSquaredDifferences(std::size_t pairs, double squaredDifferences, double tieSumX,
                                  double tieSumY);
 
-// True when a resampled statistic lies at least as far out as the observed one on the observed
-// one's side of zero, a tie included. An observed 0 (or -0) is taken as non-negative, so every
-// resample at or above 0 counts: a zero correlation has no side, and counting only exact ties
-// would make it look significant. A value that is not a number never counts, as every ordered
-// comparison with it is false.
-// Inline, since the resampling loops ask it for every resample and lag; its one choice turns on
-// the observed value alone, which stays the same through a loop.
+// A resampled statistic that lies within this of the observed one ties it: relative to the
+// observed value, and absolute for an observed value near 0. A resample equal to the observed
+// statistic in exact arithmetic is computed by other arithmetic and lands a few units of the
+// last place to either side; distinct correlations of up to 199 pairs lie much further apart.
+inline constexpr double tieTolerance = 1e-14;
+
+// Which resampled statistics lie at least as far out as an observed one, on the observed one's
+// side of zero, a tie included. An observed value within the tolerance of 0 is 0 and has no
+// side: every resample at or above 0, less the tolerance, counts, since counting only one side
+// of an exact 0 would make it look significant. A value that is not a number never counts, nor
+// does any resample against an observed value that is not a number: every ordered comparison
+// with it is false.
+// The bound turns on the observed value alone, so a loop forms the rule once and asks it for
+// every resample; inline, as that is the loops' innermost step.
+class ExtremeRule {
+  public:
+    explicit ExtremeRule(double observed) {
+        const double magnitude = std::fabs(observed);
+        if (std::isnan(observed)) {
+            bound_ = observed;
+        } else if (magnitude <= tieTolerance) {
+            bound_ = -tieTolerance;
+        } else {
+            below_ = observed < 0.0;
+            const double tolerance = tieTolerance * std::max(1.0, magnitude);
+            bound_ = below_ ? observed + tolerance : observed - tolerance;
+        }
+    }
+
+    bool counts(double resampled) const {
+        return below_ ? resampled <= bound_ : resampled >= bound_;
+    }
+
+  private:
+    double bound_ = 0.0;
+    bool below_ = false;
+};
+
+// The rule for a single resample.
 inline bool countsAsExtreme(double resampled, double observed) {
-    return observed < 0.0 ? resampled <= observed : resampled >= observed;
+    return ExtremeRule(observed).counts(resampled);
 }
 
 // The one-sided p of count extreme resamples out of those whose statistic is a number, kept

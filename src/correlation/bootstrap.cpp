@@ -51,6 +51,7 @@ void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress&
     analysis::AnalysisRun run(progress, output);
     run.show(kind.runningTitle, "Number of iterations completed", settings.iterations);
     const double observed = observe();
+    const analysis::ExtremeRule extreme(observed);
     std::int32_t count = 0;
     // A resample whose statistic is not a number (all drawn x values equal) says nothing about
     // the observed one, so it leaves the denominator as well as the count.
@@ -60,7 +61,7 @@ void run(const BootstrapSettings& settings, const BootstrapKind& kind, Progress&
         completed = run.iterate(settings.iterations, kind.counterEvery, [&](std::int32_t) {
             const double resampled = resample(stream);
             numbered += std::isnan(resampled) ? 0 : 1;
-            count += analysis::countsAsExtreme(resampled, observed) ? 1 : 0;
+            count += extreme.counts(resampled) ? 1 : 0;
         });
     });
     if (completed) {

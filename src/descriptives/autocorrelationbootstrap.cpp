@@ -30,9 +30,12 @@ std::vector<double> nearOne(std::span<const double> series) {
 LagBootstrap::LagBootstrap(std::span<const double> series, std::int32_t lags)
     : series_(nearOne(series)), observed_(static_cast<std::size_t>(std::max(0, lags))),
       drawn_{{series.size(), observed_.size()}, {series.size(), observed_.size()}},
-      numbered_(observed_.size()), extreme_(observed_.size()) {
+      numbered_(observed_.size()), counted_(observed_.size()) {
     std::vector<double> deviations(series_.size());
     lagCoefficients({series_, analysis::mean(series_), observed_, deviations});
+    for (const double coefficient : observed_) {
+        extreme_.emplace_back(coefficient);
+    }
 }
 
 void LagBootstrap::countLeftOver() {
@@ -49,7 +52,7 @@ double LagBootstrap::p(std::int32_t k) const {
     if (std::isnan(observed_[lag])) {
         return std::numeric_limits<double>::quiet_NaN();
     }
-    return analysis::bootstrapP(extreme_[lag], numbered_[lag]);
+    return analysis::bootstrapP(counted_[lag], numbered_[lag]);
 }
 
 } // namespace autocorrelation

@@ -14,9 +14,9 @@ namespace autocorrelation {
 // The lag coefficients of one series and their bootstrap p-values: each resample draws N values
 // with replacement from the series, which keeps its values and destroys its order, and counts
 // for a lag when its coefficient lies at least as far out as the observed one on the observed
-// one's side of zero. Resamples are taken two at a time through the estimator, which keeps the
-// processor busy while one's sums wait for their additions; a resample left over waits for
-// countLeftOver().
+// one's side of zero, a tie included (analysis::ExtremeRule). Resamples are taken two at a time
+// through the estimator, which keeps the processor busy while one's sums wait for their additions;
+// a resample left over waits for countLeftOver().
 class LagBootstrap {
   public:
     // Lags 1..lags of series; a count of lags below 1 leaves no lags.
@@ -77,8 +77,8 @@ class LagBootstrap {
             const double coefficient = resampled.coefficients[k];
             if (!std::isnan(coefficient)) {
                 ++numbered_[k];
-                if (analysis::countsAsExtreme(coefficient, observed_[k])) {
-                    ++extreme_[k];
+                if (extreme_[k].counts(coefficient)) {
+                    ++counted_[k];
                 }
             }
         }
@@ -88,8 +88,9 @@ class LagBootstrap {
     std::vector<double> observed_;
     Drawn drawn_[2];
     bool waiting_ = false;
+    std::vector<analysis::ExtremeRule> extreme_; // the count rule of each observed coefficient
     std::vector<std::int32_t> numbered_;
-    std::vector<std::int32_t> extreme_;
+    std::vector<std::int32_t> counted_;
 };
 
 } // namespace autocorrelation

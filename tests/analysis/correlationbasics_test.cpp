@@ -225,6 +225,17 @@ struct CountCase {
     bool counts;
 };
 
+// The double n units of the last place above (n > 0) or below (n < 0) value.
+double ulpsAway(double value, int n) {
+    for (; n > 0; --n) {
+        value = std::nextafter(value, 2.0);
+    }
+    for (; n < 0; ++n) {
+        value = std::nextafter(value, -2.0);
+    }
+    return value;
+}
+
 TEST(CorrelationTest, ExtremeCountRule) {
     const double nan = std::nan("");
     const double tiny = std::numeric_limits<double>::denorm_min();
@@ -238,27 +249,61 @@ TEST(CorrelationTest, ExtremeCountRule) {
         {-0.8, -0.8, true},
         {-0.7, -0.8, false},
         {0.9, -0.8, false},
-        // An observed 0 or -0 is non-negative: everything at or above 0 counts, -0 included.
+        // A tie computed by other arithmetic lands a few units of the last place to either
+        // side, and still ties; a distinct value just past the tolerance does not.
+        {ulpsAway(0.8, -1), 0.8, true},
+        {ulpsAway(0.8, -4), 0.8, true},
+        {ulpsAway(0.8, 4), 0.8, true},
+        {0.8 - 2e-14, 0.8, false},
+        {ulpsAway(-0.8, 1), -0.8, true},
+        {ulpsAway(-0.8, 4), -0.8, true},
+        {-0.8 + 2e-14, -0.8, false},
+        {ulpsAway(0.2, -3), 0.2, true},
+        {0.2 - 2e-14, 0.2, false},
+        // At the ends: r = 1 and -1 are reached from inside by rounding.
+        {1.0, 1.0, true},
+        {ulpsAway(1.0, -2), 1.0, true},
+        {1.0 - 2e-14, 1.0, false},
+        {-1.0, -1.0, true},
+        {ulpsAway(-1.0, 2), -1.0, true},
+        {-1.0 + 2e-14, -1.0, false},
+        {1.0, -1.0, false},
+        // Beyond 1 (a lag coefficient at a long lag) the tolerance is relative.
+        {1.5 - 1e-14, 1.5, true},
+        {1.5 - 3e-14, 1.5, false},
+        // An observed 0 or -0 is non-negative: everything at or above 0 counts, and a resample
+        // of exactly 0 computed as a little below 0 too.
         {0.0, 0.0, true},
         {-0.0, 0.0, true},
         {0.1, 0.0, true},
         {tiny, 0.0, true},
-        {-tiny, 0.0, false},
+        {-tiny, 0.0, true},
+        {-2e-17, 0.0, true},
+        {-2e-14, 0.0, false},
         {-0.1, 0.0, false},
         {0.0, -0.0, true},
         {-0.0, -0.0, true},
         {0.1, -0.0, true},
-        {-tiny, -0.0, false},
+        {-2e-17, -0.0, true},
         {-0.1, -0.0, false},
-        // The smallest values of either sign keep their side, and zero lies on neither.
-        {tiny, tiny, true},
-        {2 * tiny, tiny, true},
-        {0.0, tiny, false},
-        {-tiny, tiny, false},
-        {-tiny, -tiny, true},
-        {-2 * tiny, -tiny, true},
-        {-0.0, -tiny, false},
-        {tiny, -tiny, false},
+        // An observed exact 0 computed as a little off 0 is 0, on whichever side it landed.
+        {0.0, -1e-17, true},
+        {-2e-17, -1e-17, true},
+        {0.3, -1e-17, true},
+        {-0.3, -1e-17, false},
+        {0.0, 2e-17, true},
+        {-2e-17, 2e-17, true},
+        {0.3, 2e-17, true},
+        {-0.3, 2e-17, false},
+        {0.0, tiny, true},
+        {-tiny, tiny, true},
+        {0.0, -tiny, true},
+        {-0.3, -tiny, false},
+        // Just past the tolerance a value has a side again.
+        {0.0, 2e-14, false},
+        {2e-14, 2e-14, true},
+        {0.0, -2e-14, false},
+        {-2e-14, -2e-14, true},
         // Not a number counts on neither side.
         {nan, 0.8, false},
         {nan, -0.8, false},

@@ -12,9 +12,11 @@
 #include "support/resamplecount.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -322,51 +324,121 @@ TEST_F(BootstrapTest, ALoopsOwnGeneratorDrawsThePositionsRndWouldDraw) {
         << output.blocks.back();
 }
 
-TEST_F(BootstrapTest, AZeroStatisticCountsTheResamplesAtOrAboveZero) {
-    // Small whole-number scores whose r, or rho, is exactly 0. The run's p must be the share of
-    // its resamples, drawn again here, whose statistic is at or above 0 by integer arithmetic
-    // (give or take those of exactly 0 that rounding may move).
-    struct ZeroCase {
-        Analysis analysis;
-        std::string statistic;
-        std::vector<std::int64_t> x;
-        std::vector<std::int64_t> y;
-        bool ranked;
-    };
-    const std::vector<ZeroCase> cases{
+// Rows of whole numbers for the grid.
+std::vector<GridRow> rowsOf(const std::vector<std::int64_t>& x,
+                            const std::vector<std::int64_t>& y) {
+    std::vector<GridRow> rows;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        rows.push_back({std::to_string(x[i]), std::to_string(y[i])});
+    }
+    return rows;
+}
+
+using ExactAnalysis = std::optional<ExactStatistic> (*)(const std::vector<std::int64_t>&,
+                                                        const std::vector<std::int64_t>&);
+
+struct ExactCase {
+    Analysis analysis;
+    ExactAnalysis exact;
+    // The report's text before the p.
+    std::string result;
+    std::vector<std::int64_t> x;
+    std::vector<std::int64_t> y;
+};
+
+TEST_F(BootstrapTest, AResampleThatTiesTheObservedStatisticCounts) {
+    // Small whole-number scores whose resamples often tie the observed statistic exactly. The
+    // run's count must be that of its own resamples, drawn again here and compared with the
+    // observed statistic by integer arithmetic: a tie is a tie, however the two were rounded.
+    // The third r is exactly 0 (the DV against its phase labels): every resample at or above 0
+    // counts.
+    const std::vector<ExactCase> cases{
         {Module1::runpearson,
-         "Pearson r",
+         exactPearson,
+         "Pearson r = 0",
          {3, 4, 0, 5, 2, 3, 5, 1, 4, 3},
-         {4, 3, 0, 0, 0, 2, 2, 4, 1, 3},
-         false},
-        {Module1::spearmanrho, "Rho", {1, 2, 3, 4, 5, 6, 7, 8}, {3, 7, 4, 2, 5, 6, 8, 1}, true},
+         {4, 3, 0, 0, 0, 2, 2, 4, 1, 3}},
+        {Module1::runpearson, exactPearson, "Pearson r = -0.7559289", {4, 1, 3}, {0, 2, 2}},
+        {Module1::runpearson,
+         exactPearson,
+         "Pearson r = 0",
+         {2, 1, 2, 3, 3, 1, 3, 3, 3, 3, 3, 3, 4, 3, 3, 0, 4, 4, 0, 0},
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {Module1::spearmanrho,
+         exactSpearman,
+         "Rho = 0",
+         {1, 2, 3, 4, 5, 6, 7, 8},
+         {3, 7, 4, 2, 5, 6, 8, 1}},
+        {Module1::spearmanrho, exactSpearman, "Rho = 0.3333333", {2, 2, 1, 2}, {3, 0, 0, 0}},
     };
     constexpr int iterations = 20000;
-    for (const ZeroCase& c : cases) {
+    for (const ExactCase& c : cases) {
         clearGrid();
-        std::vector<Row> rows;
-        for (std::size_t i = 0; i < c.x.size(); ++i) {
-            rows.push_back({std::to_string(c.x[i]), std::to_string(c.y[i])});
-        }
-        fill(rows);
-        const auto statisticOf = [&](const std::vector<std::int64_t>& x) {
-            return c.ranked ? pearsonNumerator(doubledRanks(x), doubledRanks(c.y))
-                            : pearsonNumerator(x, c.y);
-        };
-        ASSERT_EQ(statisticOf(c.x), 0);
+        fill(rowsOf(c.x, c.y));
+        const std::optional<ExactStatistic> observed = c.exact(c.x, c.y);
+        ASSERT_TRUE(observed);
         framework::seedRnd(2027);
-        SignCount resamples;
+        ExactCount resamples(*observed);
         for (int b = 0; b < iterations; ++b) {
             resamples.add(
-                statisticOf(drawnAt(c.x, positionsThroughRnd(static_cast<int>(c.x.size())))));
+                c.exact(drawnAt(c.x, positionsThroughRnd(static_cast<int>(c.x.size()))), c.y));
         }
         framework::seedRnd(2027);
         output.blocks.clear();
         c.analysis({iterations}, progress, output);
         ASSERT_EQ(output.blocks.size(), 1u);
-        EXPECT_TRUE(resamples.admits(pAfter(output.blocks[0], c.statistic + " = 0, p = ")))
-            << output.blocks[0] << "counted " << resamples.lowestP() << " to "
-            << resamples.highestP();
+        const std::string& report = output.blocks[0];
+        EXPECT_NEAR(pAfter(report, c.result + ", p = "), resamples.p(), halfOfLastPlace)
+            << report << "counted " << resamples.counted() << " of " << resamples.numbered();
+    }
+}
+
+TEST_F(BootstrapTest, PMatchesTheShareOfEveryResampleListed) {
+    // Three to six pairs of scores 0..4 have 27 to 46,656 resamples, each as likely as any
+    // other. Listed one by one, and each compared with the observed statistic by integer
+    // arithmetic, they give the exact p, which a long run must reach within its own error.
+    // (4 1 3 against 0 2 2: 5 of the 24 resamples that have an r lie at or below the observed
+    // -0.756, 2 of them ties; one rounding to each side printed .168 for the exact .2083.)
+    const std::vector<ExactCase> cases{
+        {Module1::runpearson, exactPearson, "Pearson r = -0.7559289", {4, 1, 3}, {0, 2, 2}},
+        {Module1::runpearson, exactPearson, "Pearson r = 0.3333333", {2, 2, 1, 2}, {3, 0, 0, 0}},
+        {Module1::runpearson,
+         exactPearson,
+         "Pearson r = 0.559017",
+         {0, 1, 0, 0, 0},
+         {2, 3, 3, 1, 1}},
+        {Module1::runpearson,
+         exactPearson,
+         "Pearson r = -0.2425356",
+         {3, 4, 3, 3, 4, 4},
+         {1, 1, 4, 3, 4, 1}},
+        {Module1::spearmanrho, exactSpearman, "Rho = -0.8660254", {4, 1, 3}, {0, 2, 2}},
+        {Module1::spearmanrho, exactSpearman, "Rho = 0.5441072", {3, 0, 0, 0, 0}, {4, 3, 0, 4, 2}},
+        {Module1::spearmanrho,
+         exactSpearman,
+         "Rho = -0.2108185",
+         {3, 4, 3, 3, 4, 4},
+         {1, 1, 4, 3, 4, 1}},
+    };
+    constexpr int iterations = 100000;
+    for (const ExactCase& c : cases) {
+        const std::optional<ExactStatistic> observed = c.exact(c.x, c.y);
+        ASSERT_TRUE(observed);
+        ExactCount resamples(*observed);
+        everySequence(c.x.size(), static_cast<int>(c.x.size()),
+                      [&](const std::vector<int>& positions) {
+                          resamples.add(c.exact(drawnAt(c.x, positions), c.y));
+                      });
+        clearGrid();
+        fill(rowsOf(c.x, c.y));
+        framework::seedRnd(2030);
+        output.blocks.clear();
+        c.analysis({iterations}, progress, output);
+        ASSERT_EQ(output.blocks.size(), 1u);
+        const std::string& report = output.blocks[0];
+        EXPECT_NEAR(pAfter(report, c.result + ", p = "), resamples.p(),
+                    monteCarloTolerance(resamples.p(), iterations))
+            << report << "exact " << resamples.counted() << " of " << resamples.numbered();
     }
 }
 

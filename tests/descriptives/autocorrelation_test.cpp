@@ -10,12 +10,9 @@
 #include "support/fakeprogress.h"
 #include "support/resamplecount.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <numeric>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -520,38 +517,66 @@ TEST_F(AutocorrelationTest, RemovalWithThreePhasesRunsOnTheRawSeries) {
 
 TEST_F(AutocorrelationTest, AZeroCoefficientCountsTheResamplesAtOrAboveZero) {
     // 1 3 4 0 4 0 2 has mean 2 and a lag-3 coefficient of exactly 0. The whole series' p must be
-    // the share of its resamples, drawn again here, whose lag-3 coefficient is at or above 0: the
-    // sign of N^2 times its numerator, sum (N y(t) - S)(N y(t + 3) - S), by integer arithmetic
-    // (give or take those of exactly 0 that rounding may move).
+    // the share of its resamples, drawn again here, whose lag-3 coefficient is at or above 0 by
+    // integer arithmetic, those of exactly 0 included.
     const std::vector<std::int64_t> series{1, 3, 4, 0, 4, 0, 2};
-    constexpr int lag = 3;
+    constexpr std::size_t lag = 3;
     constexpr int bootstraps = 20000;
     fill({{"1", "1"}, {"3", "1"}, {"4", "1"}, {"0", "1"}, {"4", "1"}, {"0", "1"}, {"2", "1"}});
     framework::seedRnd(2029);
-    SignCount resamples;
-    const auto length = static_cast<std::int64_t>(series.size());
+    ExactCount resamples(*exactLagCoefficient(series, lag));
     for (int b = 0; b < bootstraps; ++b) {
-        const std::vector<std::int64_t> drawn =
-            drawnAt(series, positionsThroughRnd(static_cast<int>(length)));
-        if (std::all_of(drawn.begin(), drawn.end(),
-                        [&](std::int64_t value) { return value == drawn[0]; })) {
-            resamples.add(std::nullopt);
-            continue;
-        }
-        const std::int64_t sum = std::accumulate(drawn.begin(), drawn.end(), std::int64_t{0});
-        std::int64_t numerator = 0;
-        for (std::size_t t = 0; t + lag < drawn.size(); ++t) {
-            numerator += (length * drawn[t] - sum) * (length * drawn[t + lag] - sum);
-        }
-        resamples.add(numerator);
+        resamples.add(exactLagCoefficient(
+            drawnAt(series, positionsThroughRnd(static_cast<int>(series.size()))), lag));
     }
     framework::seedRnd(2029);
-    run(AutocorrelationData::Raw, bootstraps, lag);
+    run(AutocorrelationData::Raw, bootstraps, static_cast<std::int32_t>(lag));
     ASSERT_EQ(output.blocks.size(), 1u);
     const std::string& report = output.blocks[0];
     EXPECT_LT(report.find("Lag-3 = +.000, p = "), report.find("PHASE: 1\n"));
-    EXPECT_TRUE(resamples.admits(pAfter(report, "Lag-3 = +.000, p = ")))
-        << report << "counted " << resamples.lowestP() << " to " << resamples.highestP();
+    EXPECT_NEAR(pAfter(report, "Lag-3 = +.000, p = "), resamples.p(), halfOfLastPlace)
+        << report << "counted " << resamples.counted() << " of " << resamples.numbered();
+}
+
+TEST_F(AutocorrelationTest, PMatchesTheShareOfEveryResampleListed) {
+    // The resamples of 1 1 0 1 0 0 1 0 2 are the 3^9 series of its values 0, 1 and 2, each as
+    // likely as the product of how often its values occur (4, 4 and 1 times in 9). Listed with
+    // those weights and compared with the observed coefficients by integer arithmetic, they give
+    // the exact p of every lag, which a long run must reach within its own error. Lag 3 is
+    // exactly 0, computed a little below it: counted from there it printed .667 for the exact
+    // .329.
+    const std::vector<std::int64_t> series{1, 1, 0, 1, 0, 0, 1, 0, 2};
+    const std::vector<std::int64_t> values{0, 1, 2};
+    const std::vector<std::int64_t> occurrences{4, 4, 1};
+    const std::vector<std::string> coefficients{"Lag-1 = -.406", "Lag-2 = +.250", "Lag-3 = +.000",
+                                                "Lag-4 = -.800"};
+    constexpr int bootstraps = 100000;
+    std::vector<GridRow> rows;
+    for (const std::int64_t value : series) {
+        rows.push_back({std::to_string(value), ""});
+    }
+    fill(rows);
+    framework::seedRnd(2031);
+    run(AutocorrelationData::Raw, bootstraps, static_cast<std::int32_t>(coefficients.size()));
+    ASSERT_EQ(output.blocks.size(), 1u);
+    const std::string& report = output.blocks[0];
+    for (std::size_t lag = 1; lag <= coefficients.size(); ++lag) {
+        ExactCount resamples(*exactLagCoefficient(series, lag));
+        everySequence(series.size(), static_cast<int>(values.size()),
+                      [&](const std::vector<int>& choices) {
+                          std::vector<std::int64_t> resample;
+                          std::int64_t weight = 1;
+                          for (const int choice : choices) {
+                              resample.push_back(values[static_cast<std::size_t>(choice - 1)]);
+                              weight *= occurrences[static_cast<std::size_t>(choice - 1)];
+                          }
+                          resamples.add(exactLagCoefficient(resample, lag), weight);
+                      });
+        EXPECT_NEAR(pAfter(report, coefficients[lag - 1] + ", p = "), resamples.p(),
+                    monteCarloTolerance(resamples.p(), bootstraps))
+            << report << "Lag-" << lag << " exact " << resamples.counted() << " of "
+            << resamples.numbered();
+    }
 }
 
 TEST_F(AutocorrelationTest, ProgressRunsOnAcrossTheBlocks) {

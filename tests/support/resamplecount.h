@@ -3,16 +3,20 @@
 #include "framework/conversions.h"
 #include "framework/random.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
-// A p counted apart from the program: the resamples' positions drawn again through the
-// process-wide Rnd, their values taken from whole numbers, and each statistic's sign found by
-// integer arithmetic, which has no rounding to decide a statistic of exactly 0.
+// A p counted apart from the program: the resamples' values taken from whole numbers and each
+// statistic compared with the observed one by integer arithmetic, which has no rounding to
+// decide a tie. The resamples are either drawn again through the process-wide Rnd, position by
+// position as a run draws them, or every one of them listed.
 
 // The positions 1..count of one resample, as the process-wide Rnd gives them one call at a time.
 inline std::vector<int> positionsThroughRnd(int count) {
@@ -33,6 +37,23 @@ inline std::vector<std::int64_t> drawnAt(const std::vector<std::int64_t>& values
     return drawn;
 }
 
+// Calls visit once with every sequence of length choices of 1..choices: the positions of every
+// resample of that many values, when choices is the number of values.
+template <typename Visit> void everySequence(std::size_t length, int choices, Visit visit) {
+    std::vector<int> positions(length, 1);
+    for (;;) {
+        visit(positions);
+        std::size_t digit = 0;
+        while (digit < length && positions[digit] == choices) {
+            positions[digit++] = 1;
+        }
+        if (digit == length) {
+            return;
+        }
+        ++positions[digit];
+    }
+}
+
 // Twice the average ranks of whole numbers, which are whole numbers: a value above `below`
 // values and equal to `equal` (itself included) has the rank below + (equal + 1) / 2.
 inline std::vector<std::int64_t> doubledRanks(const std::vector<std::int64_t>& values) {
@@ -46,11 +67,44 @@ inline std::vector<std::int64_t> doubledRanks(const std::vector<std::int64_t>& v
     return ranks;
 }
 
-// N times the sum of x y less the product of the sums: it has the sign of the Pearson r of the
-// pairs; nothing when the x values are all equal and r is not a number.
-inline std::optional<std::int64_t> pearsonNumerator(const std::vector<std::int64_t>& x,
-                                                    const std::vector<std::int64_t>& y) {
-    if (std::all_of(x.begin(), x.end(), [&](std::int64_t value) { return value == x[0]; })) {
+// A statistic as a fraction of whole numbers that orders as the statistic does: numerator over
+// a denominator above 0.
+struct ExactStatistic {
+    std::int64_t numerator = 0;
+    std::int64_t denominator = 1;
+};
+
+// a * b, failing the test rather than overflowing.
+inline std::int64_t exactProduct(std::int64_t a, std::int64_t b) {
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(a, b, &product)) {
+        ADD_FAILURE() << a << " * " << b << " overflows";
+    }
+    return product;
+}
+
+// Whether a lies at or above b.
+inline bool atOrAbove(const ExactStatistic& a, const ExactStatistic& b) {
+    return exactProduct(a.numerator, b.denominator) >= exactProduct(b.numerator, a.denominator);
+}
+
+// The Pearson r of the pairs as r |r|, which orders as r does: N sum xy - sum x sum y times its
+// magnitude, over the product of N sum x^2 - (sum x)^2 and its y twin. Nothing when a column's
+// values are all equal and r is not a number.
+inline std::optional<ExactStatistic> exactPearson(const std::vector<std::int64_t>& x,
+                                                  const std::vector<std::int64_t>& y) {
+    const auto spread = [](const std::vector<std::int64_t>& values) {
+        std::int64_t sum = 0;
+        std::int64_t squares = 0;
+        for (const std::int64_t value : values) {
+            sum += value;
+            squares += value * value;
+        }
+        return static_cast<std::int64_t>(values.size()) * squares - sum * sum;
+    };
+    const std::int64_t spreadX = spread(x);
+    const std::int64_t spreadY = spread(y);
+    if (spreadX == 0 || spreadY == 0) {
         return std::nullopt;
     }
     std::int64_t sumX = 0;
@@ -61,36 +115,66 @@ inline std::optional<std::int64_t> pearsonNumerator(const std::vector<std::int64
         sumY += y[i];
         sumXY += x[i] * y[i];
     }
-    return static_cast<std::int64_t>(x.size()) * sumXY - sumX * sumY;
+    const std::int64_t numerator = static_cast<std::int64_t>(x.size()) * sumXY - sumX * sumY;
+    return ExactStatistic{exactProduct(numerator, numerator < 0 ? -numerator : numerator),
+                          exactProduct(spreadX, spreadY)};
 }
 
-// The resamples whose statistic is a number, and of them those above 0 and those of exactly 0. A
-// run's floating-point arithmetic may leave a statistic that is exactly 0 a few units of the last
-// place to either side, so a resample of exactly 0 may or may not count in it; every other
-// resample has a sign that no rounding changes.
-class SignCount {
-  public:
-    void add(std::optional<std::int64_t> numerator) {
-        if (numerator) {
-            ++numbered_;
-            above_ += *numerator > 0 ? 1 : 0;
-            zero_ += *numerator == 0 ? 1 : 0;
+// The tie-corrected Spearman rho is the Pearson r of the average ranks.
+inline std::optional<ExactStatistic> exactSpearman(const std::vector<std::int64_t>& x,
+                                                   const std::vector<std::int64_t>& y) {
+    return exactPearson(doubledRanks(x), doubledRanks(y));
+}
+
+// The lag coefficient of a series of N values with the sum S, up to its factor N / (N - lag):
+// sum (N y(t) - S)(N y(t + lag) - S) over sum (N y(t) - S)^2. Nothing for a constant series.
+inline std::optional<ExactStatistic> exactLagCoefficient(const std::vector<std::int64_t>& series,
+                                                         std::size_t lag) {
+    const auto length = static_cast<std::int64_t>(series.size());
+    std::int64_t sum = 0;
+    for (const std::int64_t value : series) {
+        sum += value;
+    }
+    std::int64_t products = 0;
+    std::int64_t squares = 0;
+    for (std::size_t t = 0; t < series.size(); ++t) {
+        const std::int64_t deviation = length * series[t] - sum;
+        squares += deviation * deviation;
+        if (t + lag < series.size()) {
+            products += deviation * (length * series[t + lag] - sum);
         }
     }
-    int numbered() const { return numbered_; }
-    // The share at or above 0 when no resample of exactly 0 counts, and when all of them do.
-    double lowestP() const { return static_cast<double>(above_) / numbered_; }
-    double highestP() const { return static_cast<double>(above_ + zero_) / numbered_; }
-    // Whether a p printed to four decimals lies between the two.
-    bool admits(double printed) const {
-        constexpr double halfOfLastDigit = 0.00005;
-        return lowestP() - halfOfLastDigit <= printed && printed <= highestP() + halfOfLastDigit;
+    if (squares == 0) {
+        return std::nullopt;
     }
+    return ExactStatistic{products, squares};
+}
+
+// The resamples whose statistic is a number, and of them those that lie at least as far out as
+// the observed statistic on its side of zero, a tie included; an observed 0 counts the
+// resamples at or above 0.
+class ExactCount {
+  public:
+    explicit ExactCount(ExactStatistic observed) : observed_(observed) {}
+
+    // A resample, or weight resamples that share its statistic.
+    void add(const std::optional<ExactStatistic>& resampled, std::int64_t weight = 1) {
+        if (!resampled) {
+            return;
+        }
+        numbered_ += weight;
+        const bool counts = observed_.numerator < 0 ? atOrAbove(observed_, *resampled)
+                                                    : atOrAbove(*resampled, observed_);
+        counted_ += counts ? weight : 0;
+    }
+    std::int64_t numbered() const { return numbered_; }
+    std::int64_t counted() const { return counted_; }
+    double p() const { return static_cast<double>(counted_) / static_cast<double>(numbered_); }
 
   private:
-    int numbered_ = 0;
-    int above_ = 0;
-    int zero_ = 0;
+    ExactStatistic observed_;
+    std::int64_t numbered_ = 0;
+    std::int64_t counted_ = 0;
 };
 
 // The p a report prints after the first marker at or after from, up to the line's end; not a
@@ -102,4 +186,13 @@ inline double pAfter(const std::string& report, const std::string& marker, std::
     }
     const std::size_t start = at + marker.size();
     return framework::CDbl(report.substr(start, report.find('\n', start) - start));
+}
+
+// Half a unit of the last of the four places a p is printed to.
+inline constexpr double halfOfLastPlace = 0.00005;
+
+// How far a p estimated from a run of the given number of resamples may lie from its exact
+// value: four standard errors of the binomial share, and the rounding of the print.
+inline double monteCarloTolerance(double exactP, int resamples) {
+    return 4.0 * std::sqrt(exactP * (1.0 - exactP) / resamples) + halfOfLastPlace;
 }
