@@ -32,6 +32,8 @@ warning::warning()
     st1_->setGeometry(4, 6, 287, 38);
     st1_->setAlignment(Qt::AlignCenter);
     st1_->setWordWrap(true);
+    // A notice can quote a cell's text, which is never markup.
+    st1_->setTextFormat(Qt::PlainText);
 
     pb1_->setObjectName("pb1");
     pb1_->setGeometry(186, 47, 69, 20);

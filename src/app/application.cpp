@@ -145,7 +145,7 @@ bool App::AnalysesAutocorrelation_Action() {
 }
 
 bool App::AnalysesCrossCorrelation_Action() {
-    crosswindow().exec();
+    crosswindow::showModal();
     return false;
 }
 

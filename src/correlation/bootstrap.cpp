@@ -9,6 +9,7 @@
 #include "correlation/bootstrapreport.h"
 #include "correlation/resampledpearson.h"
 #include "correlation/resampledspearman.h"
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "framework/random.h"
 
@@ -34,6 +35,10 @@ struct BootstrapKind {
 bool loadPairs(const BootstrapSettings& settings) {
     if (settings.iterations > analysis::maximumCount) {
         notify(analysis::tooManyNotice("iterations"));
+        return false;
+    }
+    if (const std::optional<std::string> notice = pairsNotANumber(grid())) {
+        notify(*notice);
         return false;
     }
     loadvectors();

@@ -1,9 +1,11 @@
 #include "crosscorrelation/crosswindow.h"
 
+#include "analysis/alert.h"
 #include "analysis/dialogcontrols.h"
 #include "analysis/numerickeys.h"
 #include "crosscorrelation/crosscorr.h"
 #include "crosscorrelation/crosslagdata.h"
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "framework/conversions.h"
 #include "framework/layoutfont.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -93,6 +96,13 @@ const Group groups[] = {
 
 using analysis::textOf;
 
+void crosswindow::showModal() {
+    crosswindow dialog;
+    if (dialog.opened()) {
+        dialog.exec();
+    }
+}
+
 crosswindow::crosswindow() {
     setWindowTitle("Simulation Model Cross Lags");
     setFont(framework::layoutFont("Times", 12));
@@ -100,7 +110,7 @@ crosswindow::crosswindow() {
     setMinimumSize(64, 64);
     CreateControls();
     framework::centreOnScreen(*this);
-    Event_Open();
+    opened_ = Event_Open();
 }
 
 void crosswindow::CreateControls() {
@@ -157,13 +167,20 @@ QLineEdit* crosswindow::field(const char* name) const {
     return findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
 }
 
-void crosswindow::Event_Open() {
+bool crosswindow::Event_Open() {
+    // The estimates shown, and the run, are made of the pairs.
+    if (const std::optional<std::string> notice = Module1::pairsNotANumber(Module1::grid())) {
+        Module1::notify(*notice);
+        close();
+        return false;
+    }
     Module1::loadinfo();
     Module1::loadphases();
     Module1::loadcrosspairs();
     showEstimates(false);
     field("EditField7")->setText(QString::fromStdString(framework::CStr(Module1::n)));
     field("EditField12")->setText(QString::fromStdString(framework::CStr(Module1::n)));
+    return true;
 }
 
 void crosswindow::showEstimates(bool onlyAcceptable) {

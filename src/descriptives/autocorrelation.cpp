@@ -4,6 +4,7 @@
 #include "analysis/fieldchecks.h"
 #include "analysis/report.h"
 #include "analysis/run.h"
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "descriptives/autocorrelationbootstrap.h"
 #include "descriptives/phaseeffect.h"
@@ -12,6 +13,7 @@
 #include "framework/random.h"
 
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -61,6 +63,11 @@ AutocorrelationSettings readAutocorrelationSettings(std::string_view bootstrapsT
 }
 
 void autocorrelation(const AutocorrelationSettings& settings, Progress& progress, Output& output) {
+    // Before the residual listing, which is output of its own.
+    if (const std::optional<std::string> notice = seriesNotANumber(grid())) {
+        notify(*notice);
+        return;
+    }
     loadinfo();
     loadphases();
     if (settings.data == AutocorrelationData::OlsResiduals) {

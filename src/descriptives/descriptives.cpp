@@ -7,6 +7,7 @@
 #include "analysis/report.h"
 #include "analysis/run.h"
 #include "analysis/scaling.h"
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "descriptives/replicatesort.h"
 #include "framework/conversions.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -120,6 +122,10 @@ void descriptives(const DescriptivesSettings& settings, Progress& progress, Outp
         settings.anyInterval() ? std::max(settings.iterations, analysis::minimumCount) : 0;
     if (nboot > analysis::maximumCount) {
         notify(analysis::tooManyNotice("iterations"));
+        return;
+    }
+    if (const std::optional<std::string> notice = seriesNotANumber(grid())) {
+        notify(*notice);
         return;
     }
     loadinfo();

@@ -39,6 +39,10 @@ void addPhaseLines(FigureGeometry& geometry, const std::vector<double>& phaseVal
 FigureGeometry figureGeometry(const FigureSeries& series, int divider,
                               const FigureOptions& options) {
     FigureGeometry geometry;
+    if (!series.notANumber.empty()) {
+        geometry.notice = series.notANumber;
+        return geometry;
+    }
     const int n = static_cast<int>(series.values.size());
     const double step = xStep(n);
     const std::vector<double> z = zScores(series.values);

@@ -60,6 +60,8 @@ struct FigureGeometry {
     std::vector<HorizontalLine> phaseMeanLines;
     // Each phase's +1, +2, +3, -1, -2, -3 sigma lines, phase A's first.
     std::vector<HorizontalLine> phaseSigmaLines;
+    // What stands in place of the plot when the series cannot be plotted: then nothing else does.
+    std::string notice;
 };
 
 FigureGeometry figureGeometry(const FigureSeries& series, int divider,

@@ -44,6 +44,29 @@ void drawLabels(QPainter& painter, const figure::FigureGeometry& geometry,
     }
 }
 
+void drawBorder(QPainter& painter) {
+    usePen(painter, black);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // The border lies inside the picture, as wide as every other line.
+    const double inset = penSize / 2.0;
+    painter.drawRect(QRectF(inset, inset, pictureWidth - penSize, pictureHeight - penSize));
+}
+
+// The notice in the middle of the picture, in lines that fit it; the window shows the picture
+// at half its size, so the letters are twice as tall as the window's own.
+void drawNotice(QPainter& painter, const std::string& notice) {
+    constexpr int noticePixels = 28;
+    constexpr int margin = 60;
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(noticePixels);
+    painter.setFont(font);
+    painter.setPen(black);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.drawText(QRectF(margin, margin, pictureWidth - 2 * margin, pictureHeight - 2 * margin),
+                     Qt::AlignCenter | Qt::TextWordWrap, QString::fromStdString(notice));
+}
+
 } // namespace
 
 void paintFigure(QPainter& painter, const figure::FigureGeometry& geometry,
@@ -52,6 +75,12 @@ void paintFigure(QPainter& painter, const figure::FigureGeometry& geometry,
     painter.setClipRect(0, 0, pictureWidth, pictureHeight);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(0, 0, pictureWidth, pictureHeight, white);
+    if (!geometry.notice.empty()) {
+        drawNotice(painter, geometry.notice);
+        drawBorder(painter);
+        painter.restore();
+        return;
+    }
 
     if (geometry.splitX) {
         usePen(painter, red);
@@ -105,9 +134,6 @@ void paintFigure(QPainter& painter, const figure::FigureGeometry& geometry,
                          QPointF(segment.to.x + 0.5, segment.to.y + 0.5));
     }
 
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    // The border lies inside the picture, as wide as every other line.
-    const double inset = penSize / 2.0;
-    painter.drawRect(QRectF(inset, inset, pictureWidth - penSize, pictureHeight - penSize));
+    drawBorder(painter);
     painter.restore();
 }

@@ -1,12 +1,20 @@
 #include "figure/figureseries.h"
 
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "framework/conversions.h"
+
+#include <optional>
+#include <utility>
 
 namespace figure {
 
 FigureSeries readFigureSeries(const DataGrid& grid) {
     FigureSeries series;
+    if (std::optional<std::string> notice = Module1::seriesNotANumber(grid)) {
+        series.notANumber = std::move(*notice);
+        return series;
+    }
     for (int row = DataGrid::firstDataRow; row <= DataGrid::lastDataRow; ++row) {
         const std::string& dv = grid.cell(row, DataGrid::dvColumn);
         if (Module1::isMissing(dv)) {

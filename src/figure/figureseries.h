@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 class DataGrid;
@@ -15,6 +16,9 @@ struct FigureSeries {
     std::vector<PointPhase> phases;
     int na = 0; // points labelled "0"
     int nb = 0; // points labelled "1"
+    // Which DV cell holds no number, when one does: there are then no points at all, since a
+    // series made of such a value would be a picture of data nobody entered.
+    std::string notANumber;
 };
 
 // The points of the grid in one pass: each row that holds a DV value, with its phase. A row

@@ -6,6 +6,7 @@
 #include "analysis/modelfields.h"
 #include "analysis/numerickeys.h"
 #include "analysis/procedures.h"
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "framework/conversions.h"
 #include "framework/layoutfont.h"
@@ -24,6 +25,7 @@
 #include <QTimer>
 
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -212,6 +214,12 @@ void simtest::createControls() {
 }
 
 bool simtest::Event_Open() {
+    // The dialog opens on estimates of the series; the labels only count the phases here.
+    if (const std::optional<std::string> notice = Module1::seriesNotANumber(Module1::grid())) {
+        Module1::notify(*notice);
+        close();
+        return false;
+    }
     Module1::loadinfo();
     Module1::loadphases();
     editFields_[7]->setText(QString::fromStdString(framework::CStr(Module1::phasen[1])));

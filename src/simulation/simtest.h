@@ -16,8 +16,8 @@ class QTimer;
 class simtest : public AnalysisDialog {
     Q_OBJECT
   public:
-    // Builds the dialog on the current data and shows it modally, unless the data have no
-    // phase B, which is refused with a notice and never shown.
+    // Builds the dialog on the current data and shows it modally, unless a DV cell holds no
+    // number or the data have no phase B, which are refused with a notice and never shown.
     static void showModal();
 
     simtest();

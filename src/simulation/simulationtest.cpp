@@ -5,6 +5,7 @@
 #include "analysis/correlationbasics.h"
 #include "analysis/report.h"
 #include "analysis/run.h"
+#include "data/cellnumbers.h"
 #include "data/module1.h"
 #include "framework/random.h"
 #include "simulation/centredcolumns.h"
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace simulation {
@@ -242,6 +244,17 @@ void runTwin(const SimulationSettings& settings, const TwinKind& kind, Module1::
 
 void runSimulationTest(const SimulationSettings& settings, Module1::Progress& progress,
                        Module1::Output& output) {
+    // The labels are read as numbers only as the phase vector, which the partial correlation
+    // always takes; elsewhere they may name the phases ("A" and "B").
+    const DataGrid& grid = Module1::grid();
+    std::optional<std::string> notice = Module1::seriesNotANumber(grid);
+    if (!notice && (settings.usePhase || settings.statistic == Statistic::Partial)) {
+        notice = Module1::pairsNotANumber(grid);
+    }
+    if (notice) {
+        Module1::notify(*notice);
+        return;
+    }
     storeModel(settings.model);
     Module1::loadvectors();
     Module1::loadsimulationvectors();

@@ -29,8 +29,10 @@ double partialcorr(double rxy, double rxz, double ryz, std::size_t pairs);
 
 namespace simulation {
 
-// What OK does once the settings have passed their checks: stores the model, loads the
-// complete pairs and the design vectors, and runs the chosen statistic's engine.
+// What OK does once the settings have passed their checks: refuses a cell that it would read as
+// a number and that holds none (a DV cell, or a label where the phase column is a vector),
+// stores the model, loads the complete pairs and the design vectors, and runs the chosen
+// statistic's engine.
 void runSimulationTest(const SimulationSettings& settings, Module1::Progress& progress,
                        Module1::Output& output);
 

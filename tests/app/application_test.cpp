@@ -260,6 +260,17 @@ class ApplicationTest : public QObject {
         QVERIFY(buttonTop >= label.bottom());
     }
 
+    void aCellQuotedInANoticeShowsAsTyped() {
+        // A pasted cell can hold anything, markup included; the notice shows its characters.
+        Qt::TextFormat format = Qt::AutoText;
+        whenAlertShows([&](warning& alert) {
+            format = alert.st1()->textFormat();
+            alert.pb1()->click();
+        });
+        Module1::notify("Row 1 of Var1(DV) holds \"<b>5</b>\", which is not a number.");
+        QCOMPARE(format, Qt::PlainText);
+    }
+
     void closeBoxNeverConfirms() {
         Module1::confirmed = true;
         whenAlertShows([](warning& alert) { alert.close(); });

@@ -116,6 +116,26 @@ class CrossWindowTest : public QObject {
         dialog.grab().save(shot("cross-dialog.png"));
     }
 
+    void aPairWithACellThatIsNotANumberIsRefusedAtOpening() {
+        FakeAlert alert;
+        // A half-filled row is no pair, whatever it holds; a pair must be two numbers.
+        Module1::grid().setCell(3, DataGrid::dvColumn, "NA");
+        crosswindow halfFilled;
+        QVERIFY(halfFilled.opened());
+        QCOMPARE(text(halfFilled, "EditField7"), QString("10"));
+        Module1::grid().setCell(5, DataGrid::phaseColumn, "1,5");
+        crosswindow dialog;
+        QVERIFY(!dialog.opened());
+        QCOMPARE(alert.asked, std::vector<std::string>{"Row 5 of Var2(PHASE) holds \"1,5\", "
+                                                       "which is not a number. Empty the cell to "
+                                                       "make it a missing value."});
+        // showModal never shows such a dialog.
+        crosswindow::showModal();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(alert.asked.size(), 2u);
+        QCOMPARE(Module1::grid().cell(5, DataGrid::phaseColumn), std::string("1,5"));
+    }
+
     void lagFieldsAreJudgedEachOnItsOwn() {
         crosswindow dialog;
         QLineEdit* lag1 = dialog.field("EditField9");

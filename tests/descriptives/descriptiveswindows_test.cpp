@@ -42,6 +42,13 @@ class DescriptivesWindowsTest : public QObject {
         action->trigger();
     }
     void answerAlert(bool confirm) { whenAlertShows(confirm, &alerts_); }
+    // Pastes the text over the grid, as Edit, Paste Data does once the person confirms.
+    void paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        answerAlert(true);
+        choose("EditPasteData");
+        alerts_.clear();
+    }
 
   private slots:
     void initTestCase() {
@@ -56,12 +63,8 @@ class DescriptivesWindowsTest : public QObject {
     }
     void init() {
         // A two-phase series as a spreadsheet copies it, one DV cell left empty.
-        QGuiApplication::clipboard()->setText(
-            "3\t0\n5\t0\n4\t0\n\t0\n6\t0\n8\t1\n9\t1\n7\t1\n10\t1\n9\t1\n11\t1\n");
-        answerAlert(true);
-        choose("EditPasteData");
+        paste("3\t0\n5\t0\n4\t0\n\t0\n6\t0\n8\t1\n9\t1\n7\t1\n10\t1\n9\t1\n11\t1\n");
         QCOMPARE(Module1::grid().cell(6, DataGrid::dvColumn), std::string("8"));
-        alerts_.clear();
         closeOutput();
     }
     void cleanup() {
@@ -116,6 +119,45 @@ class DescriptivesWindowsTest : public QObject {
         QVERIFY(text.endsWith("Intercept = 7.2\n____________________________________\n\n"));
         QVERIFY(!Module1::outputsaved);
         stats::openWindow()->grab().save(shot("descriptives-output.png"));
+    }
+
+    void aPastedNAIsRefusedByNameAndKeptAsText() {
+        // "NA", the missing-value code of most statistics packages, read as 0 gave phase means
+        // of 2.8 and 6.
+        paste("3\t0\n4\t0\nNA\t0\n5\t0\n2\t0\n6\t1\n7\t1\nNA\t1\n8\t1\n9\t1\n");
+        QCOMPARE(Module1::grid().cell(3, DataGrid::dvColumn), std::string("NA"));
+        bool closedAfterTheNotice = false;
+        whenShown<descripts>([&](descripts& dialog) {
+            whenAlertShows([this](warning& alert) {
+                alert.grab().save(shot("alert-not-a-number.png"));
+                alerts_ << alert.st1()->text() + " [" + alert.pb1()->text() + "]";
+                alert.pb1()->click();
+            });
+            dialog.PushButton1()->click();
+            closedAfterTheNotice = !dialog.isVisible();
+        });
+        choose("AnalysesDescriptives");
+        QCOMPARE(alerts_, QStringList{"Row 3 of Var1(DV) holds \"NA\", which is not a number. "
+                                      "Empty the cell to make it a missing value. [OK]"});
+        QVERIFY(closedAfterTheNotice);
+        QVERIFY(prog::openWindow() == nullptr);
+        QVERIFY(stats::openWindow() == nullptr);
+        QCOMPARE(Module1::grid().cell(3, DataGrid::dvColumn), std::string("NA"));
+        QCOMPARE(Module1::grid().cell(8, DataGrid::dvColumn), std::string("NA"));
+
+        // Emptied, the cells are missing values.
+        {
+            const DataGrid::ChangeBatch change(Module1::grid());
+            Module1::grid().setCell(3, DataGrid::dvColumn, "");
+            Module1::grid().setCell(8, DataGrid::dvColumn, "");
+        }
+        whenShown<descripts>([](descripts& dialog) { dialog.PushButton1()->click(); });
+        choose("AnalysesDescriptives");
+        const QString text = outputText();
+        QVERIFY2(text.contains("PHASE: 0\nN = 4\n") && text.contains("Mean = 3.5\n"),
+                 qPrintable(text));
+        QVERIFY2(text.contains("PHASE: 1\nN = 4\n") && text.contains("Mean = 7.5\n"),
+                 qPrintable(text));
     }
 
     void cancelKeepsNothingAndTheDefaultsReturn() {

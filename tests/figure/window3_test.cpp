@@ -2,10 +2,11 @@
 #include "data/datawindow.h"
 #include "data/module1.h"
 #include "figure/figurecanvas.h"
+#include "figure/figurepainter.h"
 #include "figure/window3.h"
 #include "support/gridcells.h"
-#include "support/shots.h"
 #include "support/savedialoganswer.h"
+#include "support/shots.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -263,8 +264,6 @@ class Window3Test : public QObject {
             << QStringList{"1", "4", "2"} << QStringList{"0", "0", "1"} << 1;
         QTest::newRow("one point") << QStringList{"3"} << QStringList{"1"} << 0;
         QTest::newRow("no point") << QStringList{} << QStringList{} << 0;
-        QTest::newRow("a value too large to hold")
-            << QStringList{"1", "1e400", "2"} << QStringList{"0", "0", "1"} << 0;
     }
     void seriesWithoutSpreadOrPhasesDrawWithoutFault() {
         QFETCH(QStringList, values);
@@ -285,6 +284,34 @@ class Window3Test : public QObject {
             QCOMPARE(at(step + 4, 304), black); // on the mean line
         }
         QCOMPARE(at(1, 1), black);
+    }
+
+    void aCellThatIsNotANumberIsNamedInPlaceOfThePlot() {
+        for (const char* name :
+             {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6"}) {
+            option(name)->setChecked(true);
+        }
+        enterData({{"3", "0"}, {"1e400", "0"}, {"4", "1"}, {"NA", "1"}});
+        // Nothing but the notice within the border, as the painter draws it.
+        figure::FigureGeometry noticeOnly;
+        noticeOnly.notice = "Row 2 of Var1(DV) holds \"1e400\", which is too large a number. "
+                            "Empty the cell to make it a missing value.";
+        QImage expected(picture().size(), picture().format());
+        QPainter painter(&expected);
+        paintFigure(painter, noticeOnly, {});
+        painter.end();
+        QCOMPARE(picture(), expected);
+        QVERIFY(picture().save(shot("figure-not-a-number.png")));
+        // Its text stands in the middle of the picture, clear of the border.
+        QVERIFY(countColour(black, QRect(100, 200, 600, 200)) > 1000);
+        QCOMPARE(countColour(black, QRect(3, 3, 794, 100)), 0);
+        // There are no points to click between.
+        clickCanvas(200);
+        QCOMPARE(phaseColumn(4), (std::vector<std::string>{"0", "0", "1", "1"}));
+        // Emptied, the cells are missing values and the plot is back.
+        enterData({{"3", "0"}, {"", "0"}, {"4", "1"}, {"", "1"}});
+        QVERIFY(picture() != expected);
+        QCOMPARE(countColour(grey) > 0, true);
     }
 
     void clickBetweenTwoPointsSplitsThePhases() {

@@ -150,6 +150,42 @@ class SimulationWindowTest : public QObject {
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
+    void refusesADVCellThatIsNotANumber() {
+        FakeAlert alert;
+        Module1::grid().setCell(4, DataGrid::dvColumn, "-");
+        simtest dialog;
+        QVERIFY(!dialog.opened());
+        QVERIFY(!dialog.Timer1()->isActive());
+        QCOMPARE(alert.asked,
+                 std::vector<std::string>{"Row 4 of Var1(DV) holds \"-\", which is not "
+                                          "a number. Empty the cell to make it a "
+                                          "missing value."});
+    }
+
+    void labelsNameThePhasesUnlessThePhaseVectorIsTested() {
+        FakeAlert alert;
+        for (int row = 1; row <= 20; ++row) {
+            Module1::grid().setCell(row, DataGrid::phaseColumn, row <= 8 ? "A" : "B");
+        }
+        for (const bool usePhase : {true, false}) {
+            simtest dialog;
+            QVERIFY(dialog.opened());
+            QCOMPARE(dialog.EditField(7)->text() + "+" + dialog.EditField(12)->text(),
+                     QString("8+12"));
+            dialog.show();
+            dialog.CheckBox(6)->setChecked(usePhase);
+            dialog.EditField(15)->setText("150");
+            dialog.PushButton1()->click();
+            QVERIFY(!dialog.isVisible());
+        }
+        QCOMPARE(alert.asked, std::vector<std::string>{"Row 1 of Var2(PHASE) holds \"A\", which is "
+                                                       "not a number. Empty the cell to make it a "
+                                                       "missing value."});
+        const QString text = outputText();
+        QCOMPARE(text.count("Number of simulations = 150\n"), 1);
+        QVERIFY(!text.contains("Custom 'Phase' Vector"));
+    }
+
     void refusedDialogEstimatesNothingWhileTheNoticeIsUp() {
         for (int row = 1; row <= 20; ++row) {
             Module1::grid().setCell(row, DataGrid::phaseColumn, "");
