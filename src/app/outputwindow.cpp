@@ -154,6 +154,10 @@ void stats::comeForward() {
         return;
     }
     comingForward_ = false;
+    // A minimised window would take the focus and still show nothing; a maximised one stays so.
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     raise();
     activateWindow();
 }

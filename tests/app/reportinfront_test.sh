@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A new report is seen: after a run from the Analyses menu, under a window manager, the
 # Statistical Output window is the active window and stands above the Data Window and the
-# figure, also when the Data Window was in front of it before the run.
+# figure, also when the Data Window was in front of it before the run, and shown again when it
+# was minimised.
 #
 #   tests/app/reportinfront_test.sh TVK-PROGRAM
 #
@@ -61,6 +62,10 @@ expect_output_in_front() {
       "$order; Data Window $data, figure $figure, output $output" >&2
     exit 1
   fi
+  if xprop -id "$output" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN; then
+    echo "$1: the output window is active but still minimised" >&2
+    exit 1
+  fi
   echo "$1: the output window is active and on top"
 }
 
@@ -71,3 +76,8 @@ xdotool windowactivate --sync "$data"
 xdotool windowraise "$data"
 run_pearson
 expect_output_in_front "second report"
+# The person minimises the output and goes back to the data.
+xdotool windowminimize --sync "$(window "Statistical Output")"
+xdotool windowactivate --sync "$data"
+run_pearson
+expect_output_in_front "report after minimising"
