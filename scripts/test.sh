@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: a normal build with warnings
-# as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer build. Window tests run on
-# Qt's offscreen platform, so no display is needed; the one that needs a window manager starts
-# its own virtual display with openbox.
+# Installs what is missing, then builds and runs every test twice: the Release build that
+# scripts/run.sh starts and the benchmarks measure, with warnings as errors, and an
+# AddressSanitizer + UndefinedBehaviorSanitizer build. Window tests run on Qt's offscreen
+# platform, so no display is needed; the one that needs a window manager starts its own virtual
+# display with openbox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +19,6 @@ run_suite() {
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 120
 }
 
-run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build/test -DCMAKE_BUILD_TYPE=Release
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTVK_SANITIZE=ON -DTVK_BUILD_BENCHMARKS=OFF
