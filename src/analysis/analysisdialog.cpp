@@ -11,6 +11,12 @@ void AnalysisDialog::refuse(const std::string& notice) {
     Module1::notify(notice);
 }
 
+void AnalysisDialog::refuseOpening(const std::string& notice) {
+    opened_ = false;
+    Module1::notify(notice);
+    close();
+}
+
 void AnalysisDialog::runAnalysis(const Analysis& analysis) {
     if (running_) {
         return;

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string>
 
 // The modal dialog of an analysis. OK reads the controls once into the analysis's settings,
 // refuses with a notice and stays open when a field will not do, and otherwise runs the
@@ -16,8 +17,21 @@ class AnalysisDialog : public QDialog {
   public:
     using Analysis = std::function<void(Module1::Progress&, Module1::Output&)>;
 
+    // False when the opening refused the data; the dialog is then closed and not to be shown.
+    bool opened() const { return opened_; }
+
   protected:
     explicit AnalysisDialog(QWidget* parent = nullptr);
+
+    // Builds a dialog of the class and shows it modally, unless its opening refused the data.
+    template <typename Dialog> static void showUnlessRefused() {
+        Dialog dialog;
+        if (dialog.opened()) {
+            dialog.exec();
+        }
+    }
+    // Refuses the data the dialog opens on: shows the notice and closes the dialog for good.
+    void refuseOpening(const std::string& notice);
 
     // Shows the notice through the alert and keeps the dialog open.
     void refuse(const std::string& notice);
@@ -29,4 +43,5 @@ class AnalysisDialog : public QDialog {
 
   private:
     bool running_ = false;
+    bool opened_ = true;
 };

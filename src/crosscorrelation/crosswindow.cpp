@@ -1,6 +1,5 @@
 #include "crosscorrelation/crosswindow.h"
 
-#include "analysis/alert.h"
 #include "analysis/dialogcontrols.h"
 #include "analysis/numerickeys.h"
 #include "crosscorrelation/crosscorr.h"
@@ -97,10 +96,7 @@ const Group groups[] = {
 using analysis::textOf;
 
 void crosswindow::showModal() {
-    crosswindow dialog;
-    if (dialog.opened()) {
-        dialog.exec();
-    }
+    showUnlessRefused<crosswindow>();
 }
 
 crosswindow::crosswindow() {
@@ -110,7 +106,7 @@ crosswindow::crosswindow() {
     setMinimumSize(64, 64);
     CreateControls();
     framework::centreOnScreen(*this);
-    opened_ = Event_Open();
+    Event_Open();
 }
 
 void crosswindow::CreateControls() {
@@ -167,12 +163,11 @@ QLineEdit* crosswindow::field(const char* name) const {
     return findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
 }
 
-bool crosswindow::Event_Open() {
+void crosswindow::Event_Open() {
     // The estimates shown, and the run, are made of the pairs.
     if (const std::optional<std::string> notice = Module1::pairsNotANumber(Module1::grid())) {
-        Module1::notify(*notice);
-        close();
-        return false;
+        refuseOpening(*notice);
+        return;
     }
     Module1::loadinfo();
     Module1::loadphases();
@@ -180,7 +175,6 @@ bool crosswindow::Event_Open() {
     showEstimates(false);
     field("EditField7")->setText(QString::fromStdString(framework::CStr(Module1::n)));
     field("EditField12")->setText(QString::fromStdString(framework::CStr(Module1::n)));
-    return true;
 }
 
 void crosswindow::showEstimates(bool onlyAcceptable) {

@@ -19,8 +19,6 @@ class crosswindow : public AnalysisDialog {
     static void showModal();
 
     crosswindow();
-    // False when the opening refused the data; the dialog is then closed and not to be shown.
-    bool opened() const { return opened_; }
 
     // A field of the dialog by its control name ("EditField7").
     QLineEdit* field(const char* name) const;
@@ -36,14 +34,13 @@ class crosswindow : public AnalysisDialog {
 
   private:
     void CreateControls();
-    bool Event_Open();
+    void Event_Open();
     // A Lag field changed: beeps at a lag that is not acceptable, else estimates again.
     void lagChanged(const QLineEdit& lagField);
     // Each series' estimate, where its own Lag field holds an acceptable lag.
     void showEstimates(bool onlyAcceptable);
     Module1::CrossFields readFields() const;
 
-    bool opened_ = false;
     QCheckBox* checkBox1_ = nullptr;
     QCheckBox* checkBox2_ = nullptr;
     QPushButton* pushButton1_ = nullptr;

@@ -44,10 +44,7 @@ bool isLag(double value) {
 } // namespace
 
 void simtest::showModal() {
-    simtest dialog;
-    if (dialog.opened()) {
-        dialog.exec();
-    }
+    showUnlessRefused<simtest>();
 }
 
 simtest::simtest() {
@@ -58,10 +55,10 @@ simtest::simtest() {
     setModal(true);
     createControls();
     framework::centreOnScreen(*this);
-    opened_ = Event_Open();
+    Event_Open();
     // Only a dialog that opens estimates: the refusal's notice runs an event loop of its own,
     // in which the timer would fire on a dialog that is never shown.
-    if (opened_) {
+    if (opened()) {
         timer1_->start();
     }
 }
@@ -213,23 +210,19 @@ void simtest::createControls() {
     connect(timer1_, &QTimer::timeout, this, &simtest::Timer1_Action);
 }
 
-bool simtest::Event_Open() {
+void simtest::Event_Open() {
     // The dialog opens on estimates of the series; the labels only count the phases here.
     if (const std::optional<std::string> notice = Module1::seriesNotANumber(Module1::grid())) {
-        Module1::notify(*notice);
-        close();
-        return false;
+        refuseOpening(*notice);
+        return;
     }
     Module1::loadinfo();
     Module1::loadphases();
     editFields_[7]->setText(QString::fromStdString(framework::CStr(Module1::phasen[1])));
     editFields_[12]->setText(QString::fromStdString(framework::CStr(Module1::phasen[2])));
     if (Module1::phasen[2] == 0) {
-        Module1::notify(noPhaseB);
-        close();
-        return false;
+        refuseOpening(noPhaseB);
     }
-    return true;
 }
 
 void simtest::done(int result) {

@@ -21,8 +21,6 @@ class simtest : public AnalysisDialog {
     static void showModal();
 
     simtest();
-    // False when the opening refused the data; the dialog is then closed and not to be shown.
-    bool opened() const { return opened_; }
 
     QLineEdit* EditField(int number) const;
     QCheckBox* CheckBox(int number) const;
@@ -39,7 +37,7 @@ class simtest : public AnalysisDialog {
 
   private:
     void createControls();
-    bool Event_Open();
+    void Event_Open();
 
     // A phase lag field changed: refuse a lag the phase cannot hold, then estimate.
     void phaseLagChanged(QLineEdit& lagField, const QLineEdit& sizeField, QLineEdit& arField,
@@ -50,7 +48,6 @@ class simtest : public AnalysisDialog {
     void RadioButton4_Action();
     void testBoxClicked(QCheckBox& box);
 
-    bool opened_ = false;
     QLineEdit* editFields_[16] = {};
     QCheckBox* checkBoxes_[9] = {};
     QRadioButton* radioButtons_[5] = {};
